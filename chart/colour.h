@@ -1,0 +1,19 @@
+#pragma once
+// Colours are 24-bit RGB values in their stored form 0x00BBGGRR: red in the
+// low byte, blue in the high byte.
+
+#include <cstdint>
+
+namespace helvarra {
+
+using Colour = std::uint32_t;
+
+constexpr Colour MakeColour(int red, int green, int blue) {
+  return static_cast<Colour>(red & 0xFF) | static_cast<Colour>(green & 0xFF) << 8 |
+         static_cast<Colour>(blue & 0xFF) << 16;
+}
+constexpr int RedOf(Colour c) { return static_cast<int>(c & 0xFF); }
+constexpr int GreenOf(Colour c) { return static_cast<int>((c >> 8) & 0xFF); }
+constexpr int BlueOf(Colour c) { return static_cast<int>((c >> 16) & 0xFF); }
+
+}  // namespace helvarra

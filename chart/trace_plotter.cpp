@@ -1,0 +1,138 @@
+// The 30-minute chart window: plot and strip cleared, decade grid, minute
+// ticks with their labels, then one vertical stroke per record and visible
+// channel, read afresh from the file on every call.
+
+#include <algorithm>
+#include <cstdio>
+
+#include "chart/chart_window.h"
+#include "data/record_fields.h"
+
+namespace helvarra {
+namespace {
+
+// Minute of the day at a window's left edge: the minute after the record's
+// minute, so 1..1440 for a valid time.
+int StartMinuteOf(std::string_view record) {
+  return RecordHour(record) * 60 + RecordMinute(record) + 1;
+}
+
+int RowOf(int value) { return FluxRow(value == 0 ? 1 : value); }
+
+void DrawTimeAxis(DrawingSurface& s, int minute, const Pen& minorTick, const Pen& majorTick) {
+  for (int x = kTraceLeftX; x <= kTraceRightX; x += kTickSpacing) {
+    int lowerEnd = kMinorTickEndY;
+    if (minute % 5 != 0) {
+      s.SelectPen(minorTick);
+    } else {
+      if (minute % 10 == 0) {
+        char label[32];
+        std::snprintf(label, sizeof label, "%02d:%02d", minute / 60, minute % 60);
+        s.PutText(x + kTickLabelDX, kTickLabelY, label);
+      }
+      s.SelectPen(majorTick);
+      lowerEnd = kMajorTickEndY;
+    }
+    s.MovePen(x, kTickTopY);
+    s.DrawLineTo(x, lowerEnd);
+    // After the increment, so a window starting at minute 1440 reads 24:00.
+    if (++minute >= 1440) minute -= 1440;
+  }
+}
+
+}  // namespace
+
+void ChartWindow::TracePlotter() {
+  SurfaceLease s(*this, /*tracksIdle=*/true);
+  s->SetBackgroundColour(m_crBackground);
+  s->SelectFont(m_fontSmall);
+
+  s->SelectBrush(m_brPlot);
+  s->DrawRectangle(m_rcPlot);
+  s->FrameRectangle(m_rcPlot, m_brPlot);
+  s->SelectBrush(m_brBackground);
+  s->DrawRectangle(m_rcTimeAxis);
+  s->FrameRectangle(m_rcTimeAxis, m_brBackground);
+
+  // A negative index never reaches the file.
+  m_file.Seek(std::int64_t{kRecordBytes} * std::max(m_nRecordIndex, 0), FluxDataFile::Origin::Begin);
+  m_host.SetSliderPos(m_nRecordIndex);
+
+  s->SelectPen(m_penGrid);
+  for (int decade = 10; decade <= 100000; decade *= 10) {
+    s->MovePen(kTraceLeftX, DecadeY(decade));
+    s->DrawLineTo(kTraceRightX, DecadeY(decade));
+  }
+
+  // The record at the index fixes the window; if it cannot be read, the
+  // record read before does.
+  m_file.ReadRecord(m_strRecord);
+  m_nStartMinute = StartMinuteOf(m_strRecord.View());
+
+  if (m_bBrowsing == 0) {
+    m_file.Seek(-kRecordBytes, FluxDataFile::Origin::Current);
+  } else if (m_bBrowsing == 1) {
+    if (m_nRecordIndex != 0) {
+      // The browse step: back over the seconds of the last window's final
+      // minute and a few more, so the new window starts where that one ended.
+      // It stops at the first record rather than seeking before the file.
+      const std::int64_t back = std::int64_t{kRecordBytes} * (m_nLastSecond + 5);
+      const std::int64_t here = m_file.Seek(0, FluxDataFile::Origin::Current);
+      if (back > here)
+        m_file.Seek(0, FluxDataFile::Origin::Begin);
+      else
+        m_file.Seek(-back, FluxDataFile::Origin::Current);
+      m_host.SetSliderPos(m_nRecordIndex - m_nLastSecond - 5);
+      m_nRecordIndex = m_host.GetSliderPos();
+      m_file.ReadRecord(m_strRecord);
+      m_nStartMinute = StartMinuteOf(m_strRecord.View());
+    }
+    m_file.Seek(-kRecordBytes, FluxDataFile::Origin::Current);
+  }
+  const int startSecond = m_nStartMinute * 60;
+
+  std::array<int, kChannelCount> prevRow{};
+  for (int k = 0; k < kChannelCount; ++k) prevRow[static_cast<std::size_t>(k)] = RowOf(ChannelValue(m_strRecord.View(), k));
+
+  DrawTimeAxis(*s, m_nStartMinute, m_penMinorTick, m_penMajorTick);
+
+  int prevOffset = 0;
+  bool more = m_file.ReadRecord(m_strRecord);
+  while (more) {
+    const std::string_view r = m_strRecord.View();
+    const int h = RecordHour(r), mi = RecordMinute(r);
+    int offset = h * 3600 + mi * 60 + RecordSecond(r) - startSecond;
+    // Records of the minute that fixed the window are not drawn.
+    if (startSecond != (h * 60 + mi + 1) * 60) {
+      if (offset < 0) offset += 86400;  // after midnight
+      if (offset - prevOffset <= kGapSeconds) {
+        const int x = OffsetX(offset);
+        for (int k = 0; k < kChannelCount; ++k) {
+          if (ShowFlag(k) == 0) continue;
+          int& prev = prevRow[static_cast<std::size_t>(k)];
+          const int row = RowOf(ChannelValue(r, k));
+          if (prev >= 0 && row >= 0 && prev <= kHighestStartRow) {
+            s->SelectPen(m_penChannel[static_cast<std::size_t>(k)]);
+            s->MovePen(x, RowY(prev));
+            s->DrawLineTo(x, RowY(row));
+          }
+          prev = row;
+        }
+      }
+      prevOffset = offset;
+    }
+    if (m_bBrowsing == 1) ++m_nRecordIndex;
+    if (offset >= kWindowSeconds) {
+      m_nLastSecond = RecordSecond(m_strRecord.View());
+      return;
+    }
+    more = m_file.ReadRecord(m_strRecord);
+  }
+
+  // The end of the file ends the window and any browse.
+  m_host.StopTimer();
+  m_bBrowsing = 0;
+  m_nLastSecond = RecordSecond(m_strRecord.View());
+}
+
+}  // namespace helvarra

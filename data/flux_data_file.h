@@ -1,0 +1,64 @@
+#pragma once
+// The data file as the viewer reads it: opened read-only by path and held
+// exclusively, measured in bytes, positioned by byte offsets, and read one
+// record (one line of at most 67 characters) at a time.
+//
+// CR LF in the file is delivered as one line feed. Lengths and offsets are
+// 64-bit so that files of several gigabytes (years of one-second data) count
+// and seek correctly. While no file is open, ReadRecord reports the end of
+// the file and Seek and GetLength touch nothing.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "data/file_error.h"
+#include "data/flux_record.h"
+
+namespace helvarra {
+
+class FluxDataFile {
+ public:
+  enum class Origin { Begin, Current, End };
+
+  FluxDataFile();
+  ~FluxDataFile();
+  FluxDataFile(const FluxDataFile&) = delete;
+  FluxDataFile& operator=(const FluxDataFile&) = delete;
+
+  // Opens an existing regular file for reading and locks it against other
+  // openers. False if it is missing, unreadable, not a regular file or held
+  // by another program. Callers call Close first.
+  bool Open(const std::string& path);
+  void Close();
+  bool IsOpen() const { return fd_ >= 0; }
+
+  // The length in bytes; the read position is unchanged.
+  std::uint64_t GetLength() const;
+
+  // Moves the read position and returns it. A target before the start of the
+  // file throws FileError(BadSeek); a target at or past the end is allowed.
+  std::int64_t Seek(std::int64_t offset, Origin origin);
+
+  // Reads characters until a line feed has been stored or 67 characters have
+  // been stored. False, with the record left unchanged, at the end of the file.
+  // A read failure throws FileError(Generic).
+  bool ReadRecord(FluxRecord& record);
+
+  // The full path of the open file (empty while closed).
+  const std::string& GetFilePath() const { return path_; }
+
+ private:
+  bool FillBuffer();          // false at the end of the file
+  int PeekByte();             // next byte or -1 at the end of the file
+  int TakeByte();
+
+  int fd_ = -1;
+  std::string path_;
+  std::vector<unsigned char> buffer_;
+  std::int64_t bufferStart_ = 0;  // file offset of buffer_[0]
+  std::size_t bufferUsed_ = 0;    // bytes of buffer_ that hold file data
+  std::int64_t position_ = 0;     // the read position in the file
+};
+
+}  // namespace helvarra

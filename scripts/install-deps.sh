@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing HELVARRA needs on Debian or Ubuntu.
+# Only missing packages are installed; nothing is done when all are present.
+set -euo pipefail
+
+packages=(
+  build-essential cmake pkg-config
+  qt6-base-dev qt6-base-dev-tools libqt6svg6 libgl-dev
+  libgtest-dev googletest libgmock-dev libbenchmark-dev
+  fonts-liberation2 fontconfig
+  xvfb xdotool x11-utils poppler-utils
+  qt6-qpa-plugins libxkbcommon-x11-0
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+  command -v sudo >/dev/null || { echo "install-deps: need root or sudo to install: ${missing[*]}" >&2; exit 1; }
+  sudo="sudo"
+fi
+echo "install-deps: installing ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

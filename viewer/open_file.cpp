@@ -1,0 +1,87 @@
+// "&Files": choose a data file, open it, take its record count and its first
+// and last time stamps, reset the slider and draw the file-information panel.
+// The first successful open also draws the chart.
+
+#include <algorithm>
+#include <cstdint>
+
+#include "data/record_fields.h"
+#include "data/stations.h"
+#include "resources/strings.h"
+#include "viewer/flux_viewer_dlg.h"
+
+namespace helvarra {
+namespace {
+
+// DD-MM-YY and a blank; characters as they stand.
+std::string DateText(std::string_view r) {
+  std::string text(FieldText(r, kDayPos, 2));
+  text.append("-").append(FieldText(r, kMonthPos, 2)).append("-").append(FieldText(r, kYearPos, 2));
+  return text + " ";
+}
+
+// HH:MM UT and a blank.
+std::string TimeText(std::string_view r) {
+  std::string text(FieldText(r, kHourPos, 2));
+  text.append(":").append(FieldText(r, kMinutePos, 2));
+  return text + " UT ";
+}
+
+}  // namespace
+
+void CFluxViewerDlg::OnFiles() {
+  if (m_bIdle == 0) return;
+
+  if (auto chosen = m_services.ChooseOpenFile(resources::kOpenFileInitialName, resources::kOpenFileFilter)) {
+    m_strPathName = chosen->pathName;
+    m_strFileName = chosen->fileName;
+    ExchangeData(Exchange::ToControls);
+  }
+  m_ctlSlider.SetPos(0);
+
+  m_file.Close();
+  if (!m_file.Open(m_strPathName)) {
+    m_services.ShowWarning("Failed to open " + m_strPathName);
+    return;
+  }
+  // Whole records only; a partial record at the end is not counted.
+  m_nRecordCount = static_cast<int>(std::min<std::uint64_t>(m_file.GetLength() / kRecordBytes, INT32_MAX));
+
+  m_file.Seek(0, FluxDataFile::Origin::Begin);
+  m_file.ReadRecord(m_strRecord);
+  m_strStartDate = DateText(m_strRecord.View());
+  m_strStartTime = TimeText(m_strRecord.View());
+
+  m_file.Seek(-kRecordBytes, FluxDataFile::Origin::End);
+  m_file.ReadRecord(m_strRecord);
+  m_strEndDate = DateText(m_strRecord.View());
+  m_strEndTime = TimeText(m_strRecord.View());
+
+  m_ctlSlider.SetRangeMax(m_nRecordCount - 60);
+  m_nRecordIndex = m_ctlSlider.GetPos();
+
+  {
+    SurfaceLease s(*this, /*tracksIdle=*/true);
+    s->SetBackgroundColour(m_crBackground);
+    s->SelectFont(m_fontSmall);
+    s->PutText(690, 80, "          ");    // the cursor read-out's lines
+    s->PutText(690, 95, "          ");
+    s->PutText(690, 110, "            ");
+    s->PutText(690, 35, "File Name: ");
+    s->PutText(690, 50, m_strFileName);
+    s->PutText(160, 545, m_strStartDate);
+    s->PutText(160, 560, m_strStartTime);
+    s->PutText(530, 545, m_strEndDate);
+    s->PutText(530, 560, m_strEndTime);
+    s->SelectFont(m_fontLarge);
+    s->PutText(690, 10, LookupStation(m_strRecord.View()));
+  }
+  m_bFileLoaded = 1;
+
+  if (m_bFirstLoad) {
+    m_bFirstLoad = 0;
+    TracePlotter();
+  }
+}
+
+}  // namespace helvarra

@@ -1,0 +1,27 @@
+// Paint, the window menu and mouse clicks on the client area.
+
+#include "resources/strings.h"
+#include "viewer/about_dlg.h"
+#include "viewer/flux_viewer_dlg.h"
+
+namespace helvarra {
+
+void CFluxViewerDlg::OnPaint() {
+  if (PaintFrame()) m_services.DefaultHandling();
+}
+
+void CFluxViewerDlg::OnSystemCommand(unsigned command, long /*extra*/) {
+  if ((command & 0xFFF0) == resources::IDM_ABOUTBOX) {
+    CAboutDlg about(m_services);
+    about.DoModal();
+  } else {
+    m_services.DefaultHandling();
+  }
+}
+
+void CFluxViewerDlg::OnLeftButtonDown(int x, int y) {
+  if (m_bIdle == 1 && m_bFileLoaded == 1) ShowCursorReadout(x, y);
+  m_services.DefaultHandling();
+}
+
+}  // namespace helvarra
