@@ -1,0 +1,41 @@
+#include "platform/qt/qt_file_dialog.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+
+namespace helvarra::qt {
+
+std::vector<std::pair<QString, QString>> ParseFilter(std::string_view filter) {
+  const QStringList parts = QString::fromUtf8(filter.data(), static_cast<qsizetype>(filter.size())).split(QLatin1Char('|'));
+  std::vector<std::pair<QString, QString>> entries;
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+    if (parts[i].isEmpty()) break;  // "||" ends the string
+    entries.emplace_back(parts[i], parts[i + 1]);
+  }
+  return entries;
+}
+
+QString QtNameFilter(const QString& description, const QString& pattern) {
+  // Qt takes the patterns from the last parentheses of the entry; the shown
+  // text keeps the description exactly.
+  const QString effective = pattern == QLatin1String("*.*") ? QStringLiteral("*") : pattern;
+  return description + QStringLiteral(" (") + effective + QLatin1Char(')');
+}
+
+std::optional<ChosenFile> RunOpenFileDialog(QWidget* parent, std::string_view filter) {
+  QFileDialog dialog(parent, QObject::tr("Open"), QDir::currentPath());
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setOption(QFileDialog::HideNameFilterDetails);
+  QStringList names;
+  for (const auto& [description, pattern] : ParseFilter(filter)) names << QtNameFilter(description, pattern);
+  dialog.setNameFilters(names);
+  if (!names.isEmpty()) dialog.selectNameFilter(names.front());
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  const QFileInfo chosen(dialog.selectedFiles().front());
+  return ChosenFile{chosen.absoluteFilePath().toStdString(), chosen.fileName().toStdString()};
+}
+
+}  // namespace helvarra::qt

@@ -1,0 +1,25 @@
+#pragma once
+// The open-file dialog: the viewer's filter entries, opening in the current
+// directory; the typed name need not exist.
+
+#include <QStringList>
+#include <QWidget>
+#include <optional>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "viewer/window_services.h"
+
+namespace helvarra::qt {
+
+// The entries of a filter string: "description|pattern|...||".
+std::vector<std::pair<QString, QString>> ParseFilter(std::string_view filter);
+// A filter entry as Qt's dialog takes it: the description shown as it is, the
+// pattern matched as the data files' home system matches it (letter case
+// ignored; "*.*" is every file, with or without a dot).
+QString QtNameFilter(const QString& description, const QString& pattern);
+
+std::optional<ChosenFile> RunOpenFileDialog(QWidget* parent, std::string_view filter);
+
+}  // namespace helvarra::qt

@@ -1,0 +1,163 @@
+#include "platform/qt/qt_flux_dialog.h"
+
+#include <QExposeEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QTimer>
+#include <QWindow>
+
+#include "chart/chart_layout.h"
+#include "platform/qt/qt_channel_check_box.h"
+#include "platform/qt/qt_window_surface.h"
+#include "platform/qt/qt_dialog_units.h"
+#include "resources/dialog_templates.h"
+
+namespace helvarra::qt {
+namespace {
+
+namespace res = resources;
+
+
+bool InPlot(const QPoint& p) {
+  return p.x() >= kPlotRect.left && p.x() < kPlotRect.right && p.y() >= kPlotRect.top && p.y() < kPlotRect.bottom;
+}
+
+}  // namespace
+
+FluxDialog::FluxDialog(QtCanvas& canvas, Deliver deliver, ControlBackground controlBackground)
+    : canvas_(canvas), deliver_(std::move(deliver)), controlBackground_(std::move(controlBackground)) {
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+  setWindowTitle(QString::fromLatin1(res::kMainDialogTitle.data(), res::kMainDialogTitle.size()));
+  setFixedSize(res::DialogUnitsToPixelsX(res::kMainDialogWidth), res::DialogUnitsToPixelsY(res::kMainDialogHeight));
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setSizeGripEnabled(false);
+  BuildControls();
+
+  windowMenu_.addAction(tr("Mi&nimise"), this, [this] { Send({.kind = EventKind::SystemCommand, .command = SC_MINIMIZE}); });
+  windowMenu_.addAction(tr("&Close"), this, [this] { Send({.kind = EventKind::SystemCommand, .command = SC_CLOSE}); });
+}
+
+void FluxDialog::BuildControls() {
+  QWidget* previous = nullptr;
+  for (const res::ControlTemplate& c : res::kMainDialogControls) {
+    const QString text = QString::fromLatin1(c.text.data(), static_cast<qsizetype>(c.text.size()));
+    QWidget* control = nullptr;
+    switch (c.kind) {
+      case res::ControlKind::DefaultButton:
+      case res::ControlKind::Button: {
+        auto* button = new QPushButton(text, this);
+        button->setDefault(c.kind == res::ControlKind::DefaultButton);
+        button->setAutoDefault(true);
+        connect(button, &QPushButton::clicked, this, [this, id = c.id] { Send({.kind = EventKind::Command, .id = id}); });
+        control = button;
+        break;
+      }
+      case res::ControlKind::CheckBox: {
+        const int id = c.id;
+        auto band = [this, id] {
+          return controlBackground_ ? controlBackground_(id, CTLCOLOR_STATIC) : QColor();
+        };
+        auto* box = new ChannelCheckBox(text, band, this);
+        connect(box, &QCheckBox::clicked, this, [this, id] { Send({.kind = EventKind::Command, .id = id}); });
+        control = box;
+        break;
+      }
+      case res::ControlKind::Slider: {
+        slider_ = new QSlider(Qt::Horizontal, this);
+        slider_->setTickPosition(QSlider::NoTicks);
+        slider_->setRange(0, 100);
+        slider_->installEventFilter(this);
+        control = slider_;
+        break;
+      }
+      case res::ControlKind::Icon:
+      case res::ControlKind::Label:
+        continue;
+    }
+    control->setObjectName(QStringLiteral("control%1").arg(c.id));
+    control->setGeometry(PixelRect(c));
+    control->setFocusPolicy(Qt::StrongFocus);
+    controls_[c.id] = control;
+    if (previous != nullptr) setTabOrder(previous, control);
+    previous = control;
+  }
+}
+
+QWidget* FluxDialog::Control(int id) const {
+  auto found = controls_.find(id);
+  return found == controls_.end() ? nullptr : found->second;
+}
+
+void FluxDialog::Send(const WindowEvent& event) {
+  if (deliver_) deliver_(event);
+}
+
+void FluxDialog::accept() { Send({.kind = EventKind::Command, .id = res::IDOK}); }
+
+void FluxDialog::reject() { Send({.kind = EventKind::Command, .id = res::IDCANCEL}); }
+
+void FluxDialog::RequestPaint() {
+  if (paintPending_) return;
+  paintPending_ = true;
+  QTimer::singleShot(0, this, [this] {
+    paintPending_ = false;
+    Send({.kind = EventKind::Paint});
+  });
+}
+
+bool FluxDialog::event(QEvent* event) {
+  if (event->type() == QEvent::Show && windowHandle() != nullptr) windowHandle()->installEventFilter(this);
+  return QDialog::event(event);
+}
+
+bool FluxDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == slider_ && event->type() == QEvent::MouseButtonRelease &&
+      static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    // After the slider has taken the release and settled its position.
+    QTimer::singleShot(0, this, [this] { Send({.kind = EventKind::SliderReleased, .id = res::IDC_SLIDER}); });
+  } else if (watched == windowHandle() && event->type() == QEvent::Expose) {
+    // The window asks to be painted when it is shown, restored or exposed anew.
+    const bool exposed = windowHandle()->isExposed();
+    if (exposed && !exposed_) RequestPaint();
+    exposed_ = exposed;
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void FluxDialog::paintEvent(QPaintEvent* event) {
+  QPainter p(this);
+  p.drawImage(event->rect(), canvas_.Image(), event->rect());
+}
+
+void FluxDialog::mousePressEvent(QMouseEvent* event) {
+  const QPoint at = event->position().toPoint();
+  if (event->button() == Qt::LeftButton) {
+    Send({.kind = EventKind::LeftButtonDown, .x = at.x(), .y = at.y()});
+  } else if (event->button() == Qt::RightButton && !InPlot(at)) {
+    ShowWindowMenu(event->globalPosition().toPoint());
+  }
+  QDialog::mousePressEvent(event);
+}
+
+void FluxDialog::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Space && event->modifiers() == Qt::AltModifier) {
+    ShowWindowMenu(mapToGlobal(QPoint(0, 0)));
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+void FluxDialog::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::WindowStateChange) {
+    const auto* change = static_cast<QWindowStateChangeEvent*>(event);
+    if ((change->oldState() & Qt::WindowMinimized) && !(windowState() & Qt::WindowMinimized)) RequestPaint();
+  }
+  QDialog::changeEvent(event);
+}
+
+void FluxDialog::ShowWindowMenu(const QPoint& globalPos) { windowMenu_.popup(globalPos); }
+
+}  // namespace helvarra::qt

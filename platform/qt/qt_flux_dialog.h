@@ -1,0 +1,61 @@
+#pragma once
+// The main window on Qt: a fixed-size dialog whose client area shows the
+// chart's backing image, with the controls of the main dialog template on
+// top. Everything the user does becomes a window event for the viewer.
+
+#include <QDialog>
+#include <QMenu>
+#include <QPointer>
+#include <QSlider>
+#include <functional>
+#include <map>
+
+#include "platform/qt/qt_canvas.h"
+#include "viewer/window_event.h"
+
+namespace helvarra::qt {
+
+class FluxDialog : public QDialog {
+ public:
+  using Deliver = std::function<EventResult(const WindowEvent&)>;
+
+  // The background a control's label is drawn on, as the viewer sets it.
+  using ControlBackground = std::function<QColor(int controlId, int kind)>;
+
+  FluxDialog(QtCanvas& canvas, Deliver deliver, ControlBackground controlBackground);
+
+  QWidget* Control(int id) const;
+  QSlider* Slider() const { return slider_; }
+  QMenu& WindowMenu() { return windowMenu_; }
+  void ShowWindowMenu(const QPoint& globalPos);
+  // Ends the modal run with a code, without asking the viewer.
+  void EndWith(int code) { QDialog::done(code); }
+  // The window's paint request: the frame painter runs once for it.
+  void RequestPaint();
+
+  void accept() override;
+  void reject() override;
+
+ protected:
+  bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void BuildControls();
+  void Send(const WindowEvent& event);
+
+  QtCanvas& canvas_;
+  Deliver deliver_;
+  ControlBackground controlBackground_;
+  std::map<int, QWidget*> controls_;
+  QSlider* slider_ = nullptr;
+  QMenu windowMenu_;
+  bool paintPending_ = false;
+  bool exposed_ = false;
+};
+
+}  // namespace helvarra::qt

@@ -1,0 +1,264 @@
+#include "platform/qt/qt_window_services.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QScreen>
+
+#include "chart/chart_layout.h"
+#include "platform/qt/qt_about_dialog.h"
+#include "platform/qt/qt_file_dialog.h"
+#include "platform/qt/qt_icon.h"
+#include "platform/qt/qt_print_dialog.h"
+#include "platform/qt/qt_window_surface.h"
+#include "resources/dialog_templates.h"
+#include "resources/strings.h"
+
+namespace helvarra::qt {
+namespace {
+
+namespace res = resources;
+
+QString ToQString(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// This platform has no colour of active window borders; a light warm grey
+// stands in, and the dialog's background takes it too so the chart's text
+// cells sit on the window's own colour.
+constexpr Colour kActiveBorderStandIn = MakeColour(212, 208, 200);
+
+constexpr int kTimerMilliseconds = 2000;
+
+// A control's drawing surface for its colour request: it only keeps the
+// colours the viewer sets.
+class ControlColourProbe : public DrawingSurface {
+ public:
+  Colour background = 0, text = 0;
+  int PixelsPerInchY() const override { return 96; }
+  void SelectFont(const Font&) override {}
+  void SelectPen(const Pen&) override {}
+  void SelectBrush(const Brush&) override {}
+  void SetBackgroundColour(Colour c) override { background = c; }
+  void SetTextColour(Colour c) override { text = c; }
+  void PutText(int, int, std::string_view) override {}
+  void MovePen(int, int) override {}
+  void DrawLineTo(int, int) override {}
+  void DrawRectangle(const Rect&) override {}
+  void FrameRectangle(const Rect&, const Brush&) override {}
+  Colour ReadPixel(int, int) const override { return 0; }
+  void DrawIconAt(int, int, const Icon&) override {}
+};
+
+}  // namespace
+
+QtWindowServices::QtWindowServices()
+    : canvas_(QSize(kClientSize.width, kClientSize.height)), iconCanvas_(QSize(kClientSize.width, kClientSize.height)) {
+  canvas_.Image().fill(qt::ToQColor(kActiveBorderStandIn));
+  timer_.setInterval(kTimerMilliseconds);
+  QObject::connect(&timer_, &QTimer::timeout, [this] { Deliver({.kind = EventKind::TimerTick, .id = 1}); });
+}
+
+QtWindowServices::~QtWindowServices() { CloseMainWindow(); }
+
+QString QtWindowServices::ApplicationName() {
+  const QString path = QCoreApplication::applicationFilePath();
+  return path.isEmpty() ? ToQString(res::kExecutableName) : QFileInfo(path).completeBaseName();
+}
+
+FluxDialog& QtWindowServices::OpenMainWindow(DialogEvents* events) {
+  CloseMainWindow();
+  events_ = events;
+  dialog_ = std::make_unique<FluxDialog>(
+      canvas_, [this](const WindowEvent& e) { return Deliver(e); },
+      [this](int id, int kind) { return ControlBackground(id, kind); });
+  QPalette palette = dialog_->palette();
+  palette.setColor(QPalette::Window, ToQColor(kActiveBorderStandIn));
+  dialog_->setPalette(palette);
+  // The dialog's 8-point sans-serif face, 11 pixels high.
+  QFont font(QStringLiteral("Liberation Sans"));
+  font.setPixelSize(11);
+  dialog_->setFont(font);
+  canvas_.SetPictureSource([this] { return dialog_ ? dialog_->grab().toImage() : canvas_.Image(); });
+  if (events_ != nullptr) events_->InitWindow();
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    QRect frame = dialog_->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    dialog_->move(frame.topLeft());
+  }
+  dialog_->show();
+  if (QWidget* quit = dialog_->Control(res::IDOK)) quit->setFocus(Qt::OtherFocusReason);
+  return *dialog_;
+}
+
+void QtWindowServices::CloseMainWindow() {
+  timer_.stop();
+  canvas_.SetPictureSource({});
+  dialog_.reset();
+  events_ = nullptr;
+}
+
+int QtWindowServices::RunModal(int templateId, DialogEvents* events) {
+  if (templateId == res::kAboutDialogId) {
+    AboutDialog about(dialog_.get());
+    return about.exec();
+  }
+  FluxDialog& dialog = OpenMainWindow(events);
+  const int code = dialog.exec();
+  CloseMainWindow();
+  return code;
+}
+
+void QtWindowServices::EndModal(int code) {
+  if (dialog_) dialog_->EndWith(code);
+}
+
+EventResult QtWindowServices::Deliver(const WindowEvent& event) {
+  if (events_ == nullptr) return {};
+  dispatching_.push_back(event);
+  EventResult result = events_->Dispatch(event);
+  if (!result.routed) DefaultFor(event);
+  dispatching_.pop_back();
+  return result;
+}
+
+void QtWindowServices::DefaultHandling() {
+  if (!dispatching_.empty()) DefaultFor(dispatching_.back());
+}
+
+void QtWindowServices::DefaultFor(const WindowEvent& event) {
+  if (!dialog_) return;
+  if (event.kind == EventKind::Paint) {
+    dialog_->update();  // the paint request is done; the window shows the image
+  } else if (event.kind == EventKind::SystemCommand) {
+    switch (event.command & 0xFFF0) {
+      case SC_MINIMIZE: dialog_->showMinimized(); break;
+      case SC_RESTORE: dialog_->showNormal(); break;
+      case SC_CLOSE: dialog_->close(); break;
+      default: break;
+    }
+  }
+}
+
+void QtWindowServices::WriteControls(int controlId, int check) {
+  auto* box = dialog_ ? qobject_cast<QCheckBox*>(dialog_->Control(controlId)) : nullptr;
+  if (box == nullptr) return;
+  box->setTristate(check == 2);
+  box->setCheckState(check == 1 ? Qt::Checked : check == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
+}
+
+int QtWindowServices::ReadControls(int controlId) const {
+  auto* box = dialog_ ? qobject_cast<QCheckBox*>(dialog_->Control(controlId)) : nullptr;
+  return box != nullptr && box->checkState() == Qt::Checked ? 1 : 0;
+}
+
+void QtWindowServices::SetSliderPos(int position) {
+  if (dialog_) dialog_->Slider()->setValue(position);  // limited to the range by the slider
+}
+
+int QtWindowServices::GetSliderPos() const { return dialog_ ? dialog_->Slider()->value() : 0; }
+
+// A maximum below the minimum leaves the slider at 0 alone, so a position read
+// back is never negative.
+void QtWindowServices::SetSliderMax(int maximum) {
+  if (!dialog_) return;
+  QSlider* slider = dialog_->Slider();
+  const int top = std::max(maximum, 0);
+  slider->setRange(0, top);
+  slider->setPageStep(std::max(1, top / 5));
+}
+
+void QtWindowServices::StartTimer() { timer_.start(); }
+
+void QtWindowServices::StopTimer() { timer_.stop(); }
+
+std::optional<ChosenFile> QtWindowServices::ChooseOpenFile(std::string_view initialName, std::string_view filter) {
+  if (fileChooser) return fileChooser(initialName, filter);
+  return RunOpenFileDialog(dialog_.get(), filter);
+}
+
+std::optional<ChosenPrinter> QtWindowServices::ChoosePrinter() {
+  if (printerChooser) return printerChooser();
+  return RunPrintDialog(dialog_.get());
+}
+
+void QtWindowServices::ShowBox(MessageKind kind, std::string_view text) {
+  const std::string message(text);
+  if (messageShown) {
+    messageShown(kind, message);
+    return;
+  }
+  const QMessageBox::Icon icon = kind == MessageKind::Warning ? QMessageBox::Warning
+                                 : kind == MessageKind::Error ? QMessageBox::Critical
+                                                              : QMessageBox::NoIcon;
+  QMessageBox box(icon, ApplicationName(), QString::fromStdString(message), QMessageBox::Ok, dialog_.get());
+  box.exec();
+}
+
+void QtWindowServices::ShowWarning(std::string_view text) { ShowBox(MessageKind::Warning, text); }
+void QtWindowServices::ShowMessage(std::string_view text) { ShowBox(MessageKind::Message, text); }
+void QtWindowServices::ShowError(std::string_view text) { ShowBox(MessageKind::Error, text); }
+
+void QtWindowServices::AppendSystemMenuSeparator() {
+  if (dialog_) dialog_->WindowMenu().addSeparator();
+}
+
+void QtWindowServices::AppendSystemMenuItem(std::string_view text, unsigned command) {
+  if (!dialog_) return;
+  dialog_->WindowMenu().addAction(ToQString(text), dialog_.get(), [this, command] {
+    Deliver({.kind = EventKind::SystemCommand, .command = command});
+  });
+}
+
+void QtWindowServices::SetWindowIcon(const Icon& icon, bool big) {
+  if (dialog_ && big) dialog_->setWindowIcon(ProgramIcon(icon.resourceId));
+}
+
+Colour QtWindowServices::GetActiveBorderColour() const { return kActiveBorderStandIn; }
+
+Brush QtWindowServices::DefaultControlColour(DrawingSurface& controlSurface, int, int) {
+  controlSurface.SetBackgroundColour(kActiveBorderStandIn);
+  return MakeSolidBrush(kActiveBorderStandIn);
+}
+
+QColor QtWindowServices::ControlBackground(int controlId, int kind) {
+  ControlColourProbe probe;
+  probe.background = kActiveBorderStandIn;
+  const EventResult r = Deliver({.kind = EventKind::ControlColor, .id = controlId, .controlKind = kind,
+                                 .controlSurface = &probe});
+  if (!r.routed || probe.background == kActiveBorderStandIn) return {};
+  return ToQColor(probe.background);
+}
+
+std::unique_ptr<DrawingSurface> QtWindowServices::AcquireWindowSurface() {
+  ++surfacesHeld_;
+  return std::make_unique<QtWindowSurface>(canvas_);
+}
+
+int QtWindowServices::ReleaseWindowSurface(std::unique_ptr<DrawingSurface> surface) {
+  surface.reset();
+  if (--surfacesHeld_ <= 0) {
+    surfacesHeld_ = 0;
+    canvas_.Finish();
+    if (dialog_) dialog_->update();
+  }
+  return 1;
+}
+
+std::unique_ptr<DrawingSurface> QtWindowServices::BeginPaintCycle() {
+  return std::make_unique<QtWindowSurface>(iconCanvas_);
+}
+
+void QtWindowServices::EndPaintCycle(std::unique_ptr<DrawingSurface> surface) {
+  surface.reset();
+  iconCanvas_.Finish();
+}
+
+bool QtWindowServices::IsMinimised() const { return dialog_ && dialog_->isMinimized(); }
+
+Size QtWindowServices::GetClientSize() const { return kClientSize; }
+
+void QtWindowServices::EraseIconBackground(DrawingSurface&) {
+  iconCanvas_.Image().fill(ToQColor(kActiveBorderStandIn));
+}
+
+}  // namespace helvarra::qt

@@ -1,0 +1,86 @@
+#include "platform/qt/qt_window_surface.h"
+
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <cmath>
+
+#include "platform/qt/qt_fonts.h"
+#include "platform/qt/qt_icon.h"
+
+namespace helvarra::qt {
+
+QColor ToQColor(Colour c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
+
+Colour FromQRgb(QRgb rgb) { return MakeColour(qRed(rgb), qGreen(rgb), qBlue(rgb)); }
+
+void QtWindowSurface::Fill(int left, int top, int right, int bottom, Colour colour) {
+  if (right <= left || bottom <= top) return;
+  canvas_.Painter().fillRect(QRect(left, top, right - left, bottom - top), ToQColor(colour));
+}
+
+void QtWindowSurface::SelectFont(const Font& font) {
+  font_ = ToQFont(font);
+  cellWidth_ = 0;
+  if (QFontInfo(font_).fixedPitch())
+    cellWidth_ = static_cast<int>(std::lround(QFontMetricsF(font_).horizontalAdvance(QLatin1Char('0'))));
+}
+
+void QtWindowSurface::PutText(int x, int y, std::string_view text) {
+  const QString s = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+  QPainter& p = canvas_.Painter();
+  p.setFont(font_);
+  const QFontMetrics metrics(font_);
+  const int width = cellWidth_ > 0 ? cellWidth_ * static_cast<int>(s.size()) : metrics.horizontalAdvance(s);
+  // The character cells take the background colour first.
+  p.fillRect(QRect(x, y, width, metrics.height()), ToQColor(background_));
+  p.setPen(ToQColor(text_));
+  p.setBackgroundMode(Qt::TransparentMode);
+  const int baseline = y + metrics.ascent();
+  if (cellWidth_ > 0) {
+    for (qsizetype i = 0; i < s.size(); ++i)
+      if (s[i] != QLatin1Char(' ')) p.drawText(x + cellWidth_ * static_cast<int>(i), baseline, QString(s[i]));
+  } else {
+    p.drawText(x, baseline, s);
+  }
+}
+
+void QtWindowSurface::DrawLineTo(int x, int y) {
+  QPainter& p = canvas_.Painter();
+  QPen pen(ToQColor(pen_.colour), pen_.width < 1 ? 1 : pen_.width,
+           pen_.style == PenStyle::Dotted ? Qt::DotLine : Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+  p.setPen(pen);
+  // A dotted pen draws its gaps in the background colour.
+  p.setBackgroundMode(Qt::OpaqueMode);
+  p.setBackground(ToQColor(background_));
+  p.drawLine(penX_, penY_, x, y);
+  penX_ = x;
+  penY_ = y;
+}
+
+void QtWindowSurface::DrawRectangle(const Rect& r) {
+  Fill(r.left, r.top, r.right, r.bottom, brush_.colour);
+  const int w = pen_.width < 1 ? 1 : pen_.width;
+  Fill(r.left, r.top, r.right, r.top + w, pen_.colour);
+  Fill(r.left, r.bottom - w, r.right, r.bottom, pen_.colour);
+  Fill(r.left, r.top, r.left + w, r.bottom, pen_.colour);
+  Fill(r.right - w, r.top, r.right, r.bottom, pen_.colour);
+}
+
+void QtWindowSurface::FrameRectangle(const Rect& r, const Brush& brush) {
+  Fill(r.left, r.top, r.right, r.top + 1, brush.colour);
+  Fill(r.left, r.bottom - 1, r.right, r.bottom, brush.colour);
+  Fill(r.left, r.top, r.left + 1, r.bottom, brush.colour);
+  Fill(r.right - 1, r.top, r.right, r.bottom, brush.colour);
+}
+
+Colour QtWindowSurface::ReadPixel(int x, int y) const {
+  const QImage& image = canvas_.Image();
+  if (!image.valid(x, y)) return 0xFFFFFFFF;  // no pixel there
+  return FromQRgb(image.pixel(x, y));
+}
+
+void QtWindowSurface::DrawIconAt(int x, int y, const Icon& icon) {
+  canvas_.Painter().drawPixmap(x, y, ProgramIcon(icon.resourceId).pixmap(32, 32));
+}
+
+}  // namespace helvarra::qt

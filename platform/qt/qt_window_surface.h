@@ -1,0 +1,49 @@
+#pragma once
+// A drawing surface on the window's backing image: the client area's pixels,
+// drawn with QPainter without antialiasing and flat-capped pens, so that a
+// line leaves out its end pixel and every pixel holds the exact colour drawn.
+
+#include <QFont>
+
+#include "chart/drawing_surface.h"
+#include "platform/qt/qt_canvas.h"
+
+namespace helvarra::qt {
+
+QColor ToQColor(Colour c);
+Colour FromQRgb(QRgb rgb);
+
+class QtWindowSurface : public DrawingSurface {
+ public:
+  explicit QtWindowSurface(QtCanvas& canvas) : canvas_(canvas) {}
+
+  int PixelsPerInchY() const override { return 96; }
+  void SelectFont(const Font& font) override;
+  void SelectPen(const Pen& pen) override { pen_ = pen; }
+  void SelectBrush(const Brush& brush) override { brush_ = brush; }
+  void SetBackgroundColour(Colour colour) override { background_ = colour; }
+  void SetTextColour(Colour colour) override { text_ = colour; }
+  void PutText(int x, int y, std::string_view text) override;
+  void MovePen(int x, int y) override { penX_ = x, penY_ = y; }
+  void DrawLineTo(int x, int y) override;
+  void DrawRectangle(const Rect& rect) override;
+  void FrameRectangle(const Rect& rect, const Brush& brush) override;
+  Colour ReadPixel(int x, int y) const override;
+  void DrawIconAt(int x, int y, const Icon& icon) override;
+
+  QtCanvas& Canvas() const { return canvas_; }
+
+ private:
+  void Fill(int left, int top, int right, int bottom, Colour colour);  // right, bottom exclusive
+
+  QtCanvas& canvas_;
+  Pen pen_;  // a fresh surface: black solid 1-pixel pen, white brush
+  Brush brush_{0xFFFFFF};
+  Colour background_ = 0xFFFFFF;
+  Colour text_ = 0x000000;
+  QFont font_;
+  int cellWidth_ = 0;  // fixed-pitch fonts are drawn a cell at a time
+  int penX_ = 0, penY_ = 0;
+};
+
+}  // namespace helvarra::qt
