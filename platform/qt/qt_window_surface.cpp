@@ -45,14 +45,28 @@ void QtWindowSurface::PutText(int x, int y, std::string_view text) {
 }
 
 void QtWindowSurface::DrawLineTo(int x, int y) {
-  QPainter& p = canvas_.Painter();
-  QPen pen(ToQColor(pen_.colour), pen_.width < 1 ? 1 : pen_.width,
-           pen_.style == PenStyle::Dotted ? Qt::DotLine : Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
-  p.setPen(pen);
-  // A dotted pen draws its gaps in the background colour.
-  p.setBackgroundMode(Qt::OpaqueMode);
-  p.setBackground(ToQColor(background_));
-  p.drawLine(penX_, penY_, x, y);
+  const int width = pen_.width < 1 ? 1 : pen_.width;
+  if (pen_.style == PenStyle::Solid && (x == penX_ || y == penY_)) {
+    // Straight strokes are filled pixel for pixel: from the start pixel up to
+    // but not including the end pixel, whichever way the line runs, the pen's
+    // width spread over the columns (rows) x - width/2 .. x + (width-1)/2.
+    const int lo = width / 2, hi = (width - 1) / 2;
+    if (x == penX_ && y != penY_) {
+      const int top = y > penY_ ? penY_ : y + 1, bottom = y > penY_ ? y : penY_ + 1;
+      Fill(x - lo, top, x + hi + 1, bottom, pen_.colour);
+    } else if (y == penY_ && x != penX_) {
+      const int left = x > penX_ ? penX_ : x + 1, right = x > penX_ ? x : penX_ + 1;
+      Fill(left, y - lo, right, y + hi + 1, pen_.colour);
+    }
+  } else {
+    QPainter& p = canvas_.Painter();
+    p.setPen(QPen(ToQColor(pen_.colour), width, pen_.style == PenStyle::Dotted ? Qt::DotLine : Qt::SolidLine,
+                  Qt::FlatCap, Qt::MiterJoin));
+    // A dotted pen draws its gaps in the background colour.
+    p.setBackgroundMode(Qt::OpaqueMode);
+    p.setBackground(ToQColor(background_));
+    p.drawLine(penX_, penY_, x, y);
+  }
   penX_ = x;
   penY_ = y;
 }

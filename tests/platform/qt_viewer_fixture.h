@@ -1,0 +1,77 @@
+#pragma once
+// The real viewer on the real Qt window: the dialog object, its window
+// services and its shown window, with the file and print dialogs and the
+// message boxes replaced by scripted answers.
+
+#include <QApplication>
+#include <QImage>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+#include "platform/qt/qt_window_services.h"
+#include "platform/qt/qt_window_surface.h"
+#include "tests/support/record_text.h"
+#include "viewer/flux_viewer_dlg.h"
+
+namespace helvarra::test {
+
+class QtViewerTest : public ::testing::Test {
+ protected:
+  QtViewerTest() {
+    services.messageShown = [this](qt::QtWindowServices::MessageKind, const std::string& text) {
+      messages.push_back(text);
+    };
+    services.OpenMainWindow(&dlg);
+    Settle();
+  }
+  ~QtViewerTest() override { services.CloseMainWindow(); }
+
+  // Lets queued window events (paint requests, slider releases) run.
+  static void Settle() {
+    for (int i = 0; i < 3; ++i) QApplication::processEvents();
+  }
+
+  // Writes a data file and opens it through "&Files".
+  void Open(const std::string& name, const std::string& bytes) {
+    const auto path = dir.path() / name;
+    WriteFile(path, bytes);
+    OpenPath(path.string(), name);
+  }
+  void OpenPath(const std::string& path, const std::string& name) {
+    services.fileChooser = [path, name](std::string_view, std::string_view) {
+      return std::optional<ChosenFile>(ChosenFile{path, name});
+    };
+    dlg.Dispatch({.kind = EventKind::Command, .id = 1000});
+    Settle();
+  }
+  // Plots the window of a record index, as a slider release there would.
+  void PlotAt(int index) {
+    dlg.m_nRecordIndex = index;
+    dlg.TracePlotter();
+  }
+  void ShowOnly(std::initializer_list<int> channels) {
+    for (int k = 0; k < kChannelCount; ++k) dlg.ShowFlag(k) = 0;
+    for (int k : channels) dlg.ShowFlag(k) = 1;
+  }
+
+  Colour Pixel(int x, int y) {
+    services.Canvas().Finish();
+    const QImage& image = services.Canvas().Image();
+    return qt::FromQRgb(image.pixel(x, y));
+  }
+  // How many pixels of a rectangle (right, bottom exclusive) have a colour.
+  int CountColour(const Rect& r, Colour colour) {
+    int n = 0;
+    for (int y = r.top; y < r.bottom; ++y)
+      for (int x = r.left; x < r.right; ++x) n += Pixel(x, y) == colour;
+    return n;
+  }
+
+  TempDir dir;
+  qt::QtWindowServices services;
+  CFluxViewerDlg dlg{services};
+  std::vector<std::string> messages;
+};
+
+}  // namespace helvarra::test
