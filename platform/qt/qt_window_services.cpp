@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QScreen>
+#include <QSettings>
 
 #include "chart/chart_layout.h"
 #include "platform/qt/qt_about_dialog.h"
@@ -53,6 +54,10 @@ class ControlColourProbe : public DrawingSurface {
 
 QtWindowServices::QtWindowServices()
     : canvas_(QSize(kClientSize.width, kClientSize.height)), iconCanvas_(QSize(kClientSize.width, kClientSize.height)) {
+  // The program keeps no settings. Qt's file dialog would remember its last
+  // folder in the user's configuration; give such settings nowhere to go.
+  for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+    QSettings::setPath(format, QSettings::UserScope, QStringLiteral("/dev/null"));
   canvas_.Image().fill(qt::ToQColor(kActiveBorderStandIn));
   timer_.setInterval(kTimerMilliseconds);
   QObject::connect(&timer_, &QTimer::timeout, [this] { Deliver({.kind = EventKind::TimerTick, .id = 1}); });

@@ -1,0 +1,227 @@
+#pragma once
+// Window services for tests of the viewer core: every control, timer, dialog
+// and message is recorded, file and printer choices are scripted, and window
+// surfaces log their drawing into one shared list and read pixels from a
+// plain array the test may paint into.
+
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "tests/support/record_text.h"
+#include "viewer/flux_viewer_dlg.h"
+#include "viewer/window_services.h"
+
+namespace helvarra::test {
+
+enum class Op { SelectFont, SelectPen, SelectBrush, Background, TextColour, Text, Move, Line, Rectangle, Frame, Icon };
+
+// One drawing operation, with the surface state it was drawn in.
+struct DrawOp {
+  Op op = Op::Text;
+  int surface = 0;  // serial of the surface, 1 for the first one acquired
+  int x = 0, y = 0, x2 = 0, y2 = 0;  // Line: from (x, y) to (x2, y2); Rectangle/Frame: the rect
+  std::string text{};                // Text: the text; SelectFont: the face
+  Pen pen{};
+  Colour brush = 0;
+  Colour background = 0;
+  Colour textColour = 0;
+  std::string font{};
+};
+
+class FakeWindowServices;
+
+class RecordingSurface : public DrawingSurface {
+ public:
+  RecordingSurface(FakeWindowServices* owner, int serial) : owner_(owner), serial_(serial) {}
+
+  int PixelsPerInchY() const override { return 96; }
+  void SelectFont(const Font& font) override;
+  void SelectPen(const Pen& pen) override;
+  void SelectBrush(const Brush& brush) override;
+  void SetBackgroundColour(Colour colour) override;
+  void SetTextColour(Colour colour) override;
+  void PutText(int x, int y, std::string_view text) override;
+  void MovePen(int x, int y) override;
+  void DrawLineTo(int x, int y) override;
+  void DrawRectangle(const Rect& rect) override;
+  void FrameRectangle(const Rect& rect, const Brush& brush) override;
+  Colour ReadPixel(int x, int y) const override;
+  void DrawIconAt(int x, int y, const Icon& icon) override;
+
+  Colour background() const { return background_; }
+  int serial() const { return serial_; }
+
+ private:
+  void Log(DrawOp op);
+
+  FakeWindowServices* owner_;  // null: a stand-alone control surface, not logged
+  int serial_;
+  Font font_;
+  Pen pen_;
+  Brush brush_;
+  Colour background_ = 0xFFFFFF, textColour_ = 0;
+  int penX_ = 0, penY_ = 0;
+};
+
+// What the printer surface was asked, in order: "GetPageSize",
+// "BeginDoc <name>", "BeginPage", "StretchCopy", "EndPage", "EndDoc".
+struct PrinterLog {
+  std::vector<std::string> calls;
+  Rect stretchDestination, stretchSource;
+  bool stretchFromWindowSurface = false;
+  int deleted = 0;
+};
+
+class FakePrinterSurface : public PrinterSurface {
+ public:
+  FakePrinterSurface(PrinterLog& log, Size page, int beginResult)
+      : log_(log), page_(page), beginResult_(beginResult) {}
+  ~FakePrinterSurface() override { ++log_.deleted; }
+  Size GetPageSize() const override;
+  void StretchCopy(const Rect& destination, const DrawingSurface& source, const Rect& sourceRect) override;
+  int BeginPrintDocument(std::string_view documentName) override;
+  int BeginPrintPage() override;
+  int EndPrintPage() override;
+  int EndPrintDocument() override;
+
+ private:
+  PrinterLog& log_;
+  Size page_;
+  int beginResult_;
+};
+
+class FakeWindowServices : public WindowServices {
+ public:
+  enum class MessageKind { Warning, Plain, Error };
+  struct Message {
+    MessageKind kind;
+    std::string text;
+  };
+
+  static constexpr int kWidth = 798, kHeight = 574;
+  static constexpr Colour kBorderColour = 0xC8D0D4;
+
+  FakeWindowServices();
+
+  // WindowSurfaces
+  std::unique_ptr<DrawingSurface> AcquireWindowSurface() override;
+  int ReleaseWindowSurface(std::unique_ptr<DrawingSurface> surface) override;
+  std::unique_ptr<DrawingSurface> BeginPaintCycle() override;
+  void EndPaintCycle(std::unique_ptr<DrawingSurface> surface) override;
+
+  // ChartHost
+  void SetSliderPos(int position) override;
+  int GetSliderPos() const override { return sliderPos; }
+  void StopTimer() override;
+  bool IsMinimised() const override { return minimised; }
+  Size GetClientSize() const override { return {kWidth, kHeight}; }
+  Size GetIconSize() const override { return {32, 32}; }
+  void EraseIconBackground(DrawingSurface& paintSurface) override;
+
+  // WindowServices
+  int RunModal(int templateId, DialogEvents* events) override;
+  void EndModal(int code) override { endModalCodes.push_back(code); }
+  void WriteControls(int controlId, int check) override;
+  int ReadControls(int controlId) const override;
+  void SetSliderMax(int maximum) override;
+  void StartTimer() override;
+  std::optional<ChosenFile> ChooseOpenFile(std::string_view initialName, std::string_view filter) override;
+  std::optional<ChosenPrinter> ChoosePrinter() override;
+  void ShowWarning(std::string_view text) override { messages.push_back({MessageKind::Warning, std::string(text)}); }
+  void ShowMessage(std::string_view text) override { messages.push_back({MessageKind::Plain, std::string(text)}); }
+  void ShowError(std::string_view text) override { messages.push_back({MessageKind::Error, std::string(text)}); }
+  bool HasSystemMenu() const override { return true; }
+  void AppendSystemMenuSeparator() override { systemMenu.push_back({"", 0}); }
+  void AppendSystemMenuItem(std::string_view text, unsigned command) override {
+    systemMenu.push_back({std::string(text), command});
+  }
+  void SetWindowIcon(const Icon& icon, bool big) override { windowIcons.push_back({icon, big}); }
+  Colour GetActiveBorderColour() const override { return kBorderColour; }
+  Brush DefaultControlColour(DrawingSurface& controlSurface, int controlId, int kind) override;
+  void DefaultHandling() override { ++defaultHandling; }
+
+  // Test side.
+  void SetPixel(int x, int y, Colour c);
+  Colour Pixel(int x, int y) const;
+  std::vector<DrawOp> Ops(Op kind) const;
+  // Text drawn at a point, oldest first.
+  std::vector<std::string> TextsAt(int x, int y) const;
+  // Strokes in a solid 2-pixel pen: the channel traces.
+  std::vector<DrawOp> TraceStrokes() const;
+  void ClearLog() { log.clear(); }
+  // Scripts the next open-file dialog; nullopt cancels it.
+  void NextFile(std::optional<ChosenFile> file) { fileChoice = std::move(file); }
+  void NextPrinter(std::string device, int beginResult = 1, Size page = {4800, 3500});
+  void CancelPrinter() { printerDevice.reset(); }
+
+  std::vector<DrawOp> log;
+  std::map<int, int> checks;  // check box states by control id
+  int sliderPos = 0, sliderMax = 100;
+  bool timerRunning = false;
+  int timerStarts = 0, timerStops = 0;
+  std::vector<Message> messages;
+  std::vector<std::pair<std::string, unsigned>> systemMenu;  // "" : a separator
+  std::vector<std::pair<Icon, bool>> windowIcons;
+  int defaultHandling = 0;
+  std::vector<int> endModalCodes;
+  std::vector<int> modalRuns;  // template ids
+  std::optional<ChosenFile> fileChoice;
+  int fileDialogs = 0;
+  std::optional<std::string> printerDevice;
+  int printerBeginResult = 1;
+  Size printerPage;
+  int printDialogs = 0;
+  PrinterLog printer;
+  bool minimised = false;
+  int acquired = 0, released = 0, held = 0, maxHeld = 0;
+  int paintCycles = 0, paintCyclesEnded = 0, iconErasures = 0;
+  int surfaceSerial = 0;
+  std::vector<Colour> pixels;
+};
+
+// The main dialog on fake services, initialised as a modal run would, with a
+// scratch directory for its data files.
+class FakeViewer {
+ public:
+  FakeViewer() { dlg.InitWindow(); }
+
+  // Records one a given number of seconds apart from a second of the day,
+  // all channels at the given values, station APLM.
+  static std::string Series(int firstSecond, int count, int step = 1,
+                            const std::array<int, 8>& values = {100, 100, 100, 100, 100, 100, 100, 100}) {
+    std::string bytes;
+    for (int i = 0; i < count; ++i) {
+      const int t = (firstSecond + i * step) % 86400;
+      bytes += RecordLine("APLM", 24, 3, 15, t / 3600, t / 60 % 60, t % 60, values);
+    }
+    return bytes;
+  }
+  static int Second(int h, int m, int s) { return h * 3600 + m * 60 + s; }
+
+  // Writes a file into the scratch directory; returns its full path.
+  std::string Write(const std::string& name, std::string_view bytes) const {
+    WriteFile(dir / name, bytes);
+    return (dir / name).string();
+  }
+  // "&Files" with the named file chosen (written first unless bytes is null).
+  void Open(const std::string& name, std::optional<std::string_view> bytes) {
+    const std::string path = bytes ? Write(name, *bytes) : (dir / name).string();
+    fake.NextFile(ChosenFile{path, name});
+    Send(EventKind::Command, 1000);
+  }
+  EventResult Send(EventKind kind, int id = 0) { return dlg.Dispatch({.kind = kind, .id = id}); }
+  EventResult Click(int x, int y) { return dlg.Dispatch({.kind = EventKind::LeftButtonDown, .x = x, .y = y}); }
+  void ShowOnly(std::initializer_list<int> channels) {
+    for (int k = 0; k < kChannelCount; ++k) dlg.ShowFlag(k) = 0;
+    for (int k : channels) dlg.ShowFlag(k) = 1;
+  }
+
+  TempDir dir;
+  FakeWindowServices fake;
+  CFluxViewerDlg dlg{fake};
+};
+
+}  // namespace helvarra::test

@@ -1,0 +1,163 @@
+// The main dialog's start state, its event table, the channel check boxes
+// with "&Select Toggle", and the application's start-up.
+
+#include <gtest/gtest.h>
+
+#include "tests/support/fake_window_services.h"
+#include "viewer/flux_viewer_app.h"
+
+namespace helvarra::test {
+namespace {
+
+using Kind = FakeWindowServices::MessageKind;
+
+TEST(DialogStartTest, InitWindowSetsControlsMenuIconsFontsAndColours) {
+  FakeViewer v;
+  const auto& d = v.dlg;
+  for (int id = 1006; id <= 1013; ++id) EXPECT_EQ(v.fake.checks.at(id), 1) << id;
+  for (int k = 0; k < kChannelCount; ++k) EXPECT_EQ(d.ShowFlag(k), 1) << k;
+
+  ASSERT_EQ(v.fake.systemMenu.size(), 2u);
+  EXPECT_EQ(v.fake.systemMenu[0].first, "");  // the separator first
+  EXPECT_EQ(v.fake.systemMenu[1], (std::pair<std::string, unsigned>{"&About Tarrawin...", 16}));
+  ASSERT_EQ(v.fake.windowIcons.size(), 2u);
+  EXPECT_TRUE(v.fake.windowIcons[0].second);
+  EXPECT_FALSE(v.fake.windowIcons[1].second);
+  EXPECT_EQ(v.fake.windowIcons[0].first, d.m_hIcon);
+
+  EXPECT_EQ(d.m_fontSmall.face, "Courier");
+  EXPECT_EQ(d.m_fontSmall.pixelHeight, 13);
+  EXPECT_EQ(d.m_fontLarge.face, "New Roman");
+  EXPECT_EQ(d.m_fontLarge.pixelHeight, 18);
+  EXPECT_EQ(d.m_bIdle, 1);
+  EXPECT_EQ(d.m_bBrowsing, 0);
+  EXPECT_EQ(d.m_bFirstLoad, 1);
+  EXPECT_EQ(d.m_bFileLoaded, 0);
+  EXPECT_EQ(v.fake.acquired, v.fake.released);
+
+  const std::array<Colour, 8> channels{0x1E69D2, 0x0000FF, 0x00A5FF, 0x00FFFF,
+                                       0x32CD32, 0xD4FF7F, 0xFFBF00, 0xEE82EE};
+  EXPECT_EQ(d.m_crChannel, channels);
+  for (std::size_t k = 0; k < 8; ++k) EXPECT_EQ(d.m_penChannel[k], (Pen{PenStyle::Solid, 2, channels[k]}));
+  EXPECT_EQ(d.m_crGrid, 0x444444u);
+  EXPECT_EQ(d.m_crText, 0xFFFFFFu);
+  EXPECT_EQ(d.m_crPlot, 0u);
+  EXPECT_EQ(d.m_crBackground, FakeWindowServices::kBorderColour);
+  EXPECT_EQ(d.m_penGrid, (Pen{PenStyle::Dotted, 1, 0x444444}));
+  EXPECT_EQ(d.m_penMinorTick, (Pen{PenStyle::Solid, 1, 0xFFFFFF}));
+  EXPECT_EQ(d.m_penMajorTick, (Pen{PenStyle::Solid, 1, 0x444444}));
+  EXPECT_EQ(d.m_rcPlot, (Rect{79, 9, 681, 511}));
+  EXPECT_EQ(d.m_rcTimeAxis, (Rect{60, 511, 705, 535}));
+}
+
+TEST(DialogStartTest, StartUpRunsTheMainDialogAndReturnsFalse) {
+  FakeWindowServices fake;
+  CFluxViewerApp app;
+  EXPECT_FALSE(app.StartUp(fake));
+  EXPECT_EQ(fake.modalRuns, std::vector<int>{102});
+  EXPECT_EQ(fake.systemMenu.size(), 2u);  // InitWindow ran inside the run
+  EXPECT_EQ(app.m_pMainWnd, nullptr);
+}
+
+TEST(EventTableTest, QuitReadsTheBoxesBackAndCancelEndsWithTwo) {
+  FakeViewer v;
+  v.fake.checks[1009] = 0;
+  v.fake.checks[1013] = 2;
+  EXPECT_TRUE(v.Send(EventKind::Command, 1).routed);
+  EXPECT_EQ(v.dlg.m_bShow1415, 0);
+  EXPECT_EQ(v.dlg.m_bShow15400, 2);
+  EXPECT_EQ(v.dlg.m_bShow245, 1);
+  v.Send(EventKind::Command, 2);
+  EXPECT_EQ(v.fake.endModalCodes, (std::vector<int>{1, 2}));
+}
+
+TEST(EventTableTest, WindowMenuRunsAboutOnlyForItsCommand) {
+  FakeViewer v;
+  for (unsigned command : {16u, 17u, 31u})
+    v.dlg.Dispatch({.kind = EventKind::SystemCommand, .command = command});
+  EXPECT_EQ(v.fake.modalRuns, (std::vector<int>{100, 100, 100}));
+  EXPECT_EQ(v.fake.defaultHandling, 0);
+  for (unsigned command : {SC_MINIMIZE, 32u})
+    v.dlg.Dispatch({.kind = EventKind::SystemCommand, .command = command});
+  EXPECT_EQ(v.fake.modalRuns.size(), 3u);
+  EXPECT_EQ(v.fake.defaultHandling, 2);
+}
+
+TEST(EventTableTest, UnknownSourcesAreNotRouted) {
+  FakeViewer v;
+  EXPECT_FALSE(v.Send(EventKind::Command, 999).routed);
+  EXPECT_FALSE(v.Send(EventKind::SliderReleased, 1004).routed);
+  EXPECT_TRUE(v.Send(EventKind::SliderReleased, 1005).routed);
+  EXPECT_EQ(v.Send(EventKind::QueryDragIcon).icon, v.dlg.m_hIcon);
+}
+
+TEST(EventTableTest, FileErrorIsShownExceptWhilePainting) {
+  FakeViewer v;
+  v.Open("a.apl", FakeViewer::Series(0, 100));
+  const std::string path = v.Write("a.apl", "");  // emptied under the open file
+  v.Send(EventKind::Paint);
+  EXPECT_TRUE(v.fake.messages.empty());
+  EXPECT_EQ(v.fake.held, 0);
+  EXPECT_EQ(v.dlg.m_bIdle, 1);
+
+  EXPECT_TRUE(v.Send(EventKind::TimerTick).routed);
+  ASSERT_EQ(v.fake.messages.size(), 1u);
+  EXPECT_EQ(v.fake.messages[0].kind, Kind::Error);
+  EXPECT_EQ(v.fake.messages[0].text, "Seek failed on " + path);
+  EXPECT_EQ(v.fake.held, 0);
+}
+
+TEST(ChannelControlsTest, SelectToggleClearsAllOnlyWhenAllAreShown) {
+  FakeViewer v;
+  v.Send(EventKind::Command, 1004);
+  for (int k = 0; k < 8; ++k) EXPECT_EQ(v.dlg.ShowFlag(k), 0);
+  for (int id = 1006; id <= 1013; ++id) EXPECT_EQ(v.fake.checks.at(id), 0);
+  v.Send(EventKind::Command, 1004);
+  for (int k = 0; k < 8; ++k) EXPECT_EQ(v.dlg.ShowFlag(k), 1);
+
+  v.dlg.ShowFlag(3) = 0;  // mixed: the first click shows all, the second clears all
+  v.Send(EventKind::Command, 1004);
+  for (int k = 0; k < 8; ++k) EXPECT_EQ(v.dlg.ShowFlag(k), 1);
+  v.Send(EventKind::Command, 1004);
+  for (int k = 0; k < 8; ++k) EXPECT_EQ(v.dlg.ShowFlag(k), 0);
+  EXPECT_EQ(v.fake.checks.at(1009), 0);
+  EXPECT_EQ(v.fake.acquired, 1);  // InitWindow's only: no file, no drawing
+}
+
+TEST(ChannelControlsTest, CheckBoxFlipsItsFlagAndRedrawsOnlyWithAFile) {
+  FakeViewer v;
+  v.Send(EventKind::Command, 1006);
+  EXPECT_EQ(v.dlg.m_bShow245, 0);
+  v.Send(EventKind::Command, 1006);
+  EXPECT_EQ(v.dlg.m_bShow245, 1);
+  v.dlg.m_bShow15400 = 2;
+  v.Send(EventKind::Command, 1013);
+  EXPECT_EQ(v.dlg.m_bShow15400, 0);
+  EXPECT_EQ(v.fake.acquired, 1);
+
+  v.Open("a.apl", FakeViewer::Series(0, 200));
+  const int before = v.fake.acquired;
+  v.Send(EventKind::Command, 1010);
+  EXPECT_EQ(v.dlg.m_bShow2695, 0);
+  EXPECT_EQ(v.fake.acquired, before + 1);
+}
+
+TEST(ChannelControlsTest, CheckBoxLabelsTakeTheirChannelColour) {
+  FakeViewer v;
+  for (int id = 1006; id <= 1013; ++id) {
+    RecordingSurface control(nullptr, 0);
+    const EventResult r = v.dlg.Dispatch(
+        {.kind = EventKind::ControlColor, .id = id, .controlKind = CTLCOLOR_STATIC, .controlSurface = &control});
+    EXPECT_EQ(control.background(), v.dlg.m_crChannel[static_cast<std::size_t>(id - 1006)]) << id;
+    EXPECT_EQ(r.brush, Brush{FakeWindowServices::kBorderColour});
+  }
+  for (auto [id, kind] : {std::pair{1005, CTLCOLOR_STATIC}, std::pair{1014, CTLCOLOR_STATIC},
+                          std::pair{1006, CTLCOLOR_BTN}}) {
+    RecordingSurface control(nullptr, 0);
+    v.dlg.Dispatch({.kind = EventKind::ControlColor, .id = id, .controlKind = kind, .controlSurface = &control});
+    EXPECT_EQ(control.background(), FakeWindowServices::kBorderColour) << id << " " << kind;
+  }
+}
+
+}  // namespace
+}  // namespace helvarra::test

@@ -1,0 +1,154 @@
+// "&Files": the file-information panel, the record count and slider range,
+// the first chart, and the ways an open can fail.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "tests/support/fake_window_services.h"
+
+namespace helvarra::test {
+namespace {
+
+using Kind = FakeWindowServices::MessageKind;
+
+struct Placed {
+  int x, y;
+  std::string text, font;
+  friend bool operator==(const Placed&, const Placed&) = default;
+};
+
+std::vector<Placed> TextsOfSurface(const FakeWindowServices& fake, int serial) {
+  std::vector<Placed> out;
+  for (const DrawOp& op : fake.Ops(Op::Text))
+    if (op.surface == serial) out.push_back({op.x, op.y, op.text, op.font});
+  return out;
+}
+
+TEST(OpenFileTest, DrawsThePanelInOrder) {
+  FakeViewer v;
+  const std::string bytes = FakeViewer::Series(FakeViewer::Second(9, 58, 30), 7200);
+  v.fake.ClearLog();
+  v.Open("day.apl", bytes);
+  const std::vector<Placed> expected{
+      {690, 80, std::string(10, ' '), "Courier"}, {690, 95, std::string(10, ' '), "Courier"},
+      {690, 110, std::string(12, ' '), "Courier"}, {690, 35, "File Name: ", "Courier"},
+      {690, 50, "day.apl", "Courier"},            {160, 545, "15-03-24 ", "Courier"},
+      {160, 560, "09:58 UT ", "Courier"},         {530, 545, "15-03-24 ", "Courier"},
+      {530, 560, "11:58 UT ", "Courier"},         {690, 10, "Learmonth     ", "New Roman"}};
+  EXPECT_EQ(TextsOfSurface(v.fake, v.fake.log.front().surface), expected);
+  for (const DrawOp& op : v.fake.Ops(Op::Text)) {
+    if (op.surface == v.fake.log.front().surface) {
+      EXPECT_EQ(op.background, FakeWindowServices::kBorderColour);
+    }
+  }
+  EXPECT_EQ(v.dlg.m_strPathName, (v.dir / "day.apl").string());
+  EXPECT_EQ(v.dlg.m_bFileLoaded, 1);
+  EXPECT_EQ(v.dlg.m_bIdle, 1);
+  EXPECT_TRUE(v.fake.messages.empty());
+}
+
+TEST(OpenFileTest, SliderRangeIsTheRecordCountLessSixty) {
+  for (auto [count, max] : {std::pair{60, 0}, std::pair{61, 1}, std::pair{10, 0}, std::pair{1800, 1740}}) {
+    FakeViewer v;
+    v.fake.sliderPos = 7;
+    v.Open("a.apl", FakeViewer::Series(3600, count));
+    EXPECT_EQ(v.dlg.m_nRecordCount, count);
+    EXPECT_EQ(v.fake.sliderMax, max) << count << " records";
+    EXPECT_EQ(v.dlg.m_nRecordIndex, 0) << count << " records";
+  }
+}
+
+TEST(OpenFileTest, FirstOpenDrawsTheChartLaterOnesOnlyThePanel) {
+  FakeViewer v;
+  v.Open("a.apl", FakeViewer::Series(3600, 300));
+  EXPECT_EQ(v.fake.acquired, 3);  // InitWindow, the panel, the chart
+  EXPECT_FALSE(v.fake.TraceStrokes().empty());
+  EXPECT_EQ(v.dlg.m_bFirstLoad, 0);
+  v.fake.ClearLog();
+  v.Open("b.apl", FakeViewer::Series(7200, 300));
+  EXPECT_EQ(v.fake.acquired, 4);
+  EXPECT_TRUE(v.fake.Ops(Op::Line).empty());
+  EXPECT_EQ(v.dlg.m_strFileName, "b.apl");
+}
+
+TEST(OpenFileTest, NothingHappensWhileDrawing) {
+  FakeViewer v;
+  v.dlg.m_bIdle = 0;
+  v.Open("a.apl", FakeViewer::Series(3600, 300));
+  EXPECT_EQ(v.fake.fileDialogs, 0);
+  EXPECT_EQ(v.fake.acquired, 1);
+  EXPECT_EQ(v.dlg.m_bFileLoaded, 0);
+  EXPECT_TRUE(v.fake.messages.empty());
+}
+
+TEST(OpenFileTest, CancelWithoutAFileWarnsWithAnEmptyName) {
+  FakeViewer v;
+  v.fake.NextFile(std::nullopt);
+  v.Send(EventKind::Command, 1000);
+  ASSERT_EQ(v.fake.messages.size(), 1u);
+  EXPECT_EQ(v.fake.messages[0].kind, Kind::Warning);
+  EXPECT_EQ(v.fake.messages[0].text, "Failed to open ");
+  EXPECT_EQ(v.fake.acquired, 1);
+  EXPECT_EQ(v.dlg.m_bFileLoaded, 0);
+}
+
+TEST(OpenFileTest, CancelWithAFileRereadsItFromTheStart) {
+  FakeViewer v;
+  v.Open("a.apl", FakeViewer::Series(3600, 300));
+  v.fake.sliderPos = 120;
+  v.Send(EventKind::SliderReleased, 1005);
+  ASSERT_EQ(v.dlg.m_nRecordIndex, 120);
+  v.Write("a.apl", FakeViewer::Series(3600, 500));  // grown since
+  v.fake.NextFile(std::nullopt);
+  v.Send(EventKind::Command, 1000);
+  EXPECT_TRUE(v.fake.messages.empty());
+  EXPECT_EQ(v.dlg.m_nRecordCount, 500);
+  EXPECT_EQ(v.dlg.m_nRecordIndex, 0);
+  EXPECT_EQ(v.fake.sliderPos, 0);
+  EXPECT_EQ(v.fake.sliderMax, 440);
+}
+
+TEST(OpenFileTest, MissingFileWarnsAndLaterDrawingFindsNoRecords) {
+  FakeViewer v;
+  v.Open("a.apl", FakeViewer::Series(3600, 300));
+  std::filesystem::remove(v.dir / "a.apl");
+  v.Open("gone.apl", std::nullopt);
+  ASSERT_EQ(v.fake.messages.size(), 1u);
+  EXPECT_EQ(v.fake.messages[0].kind, Kind::Warning);
+  EXPECT_EQ(v.fake.messages[0].text, "Failed to open " + (v.dir / "gone.apl").string());
+  EXPECT_EQ(v.dlg.m_bFileLoaded, 1);
+  EXPECT_EQ(v.dlg.m_nRecordCount, 300);
+
+  v.fake.ClearLog();
+  v.Send(EventKind::TimerTick);
+  v.Send(EventKind::SliderReleased, 1005);
+  EXPECT_EQ(v.fake.messages.size(), 1u);
+  EXPECT_TRUE(v.fake.TraceStrokes().empty());
+  EXPECT_FALSE(v.fake.Ops(Op::Rectangle).empty());  // the plot was still cleared
+  EXPECT_EQ(v.fake.held, 0);
+}
+
+TEST(OpenFileTest, FileShorterThanARecordIsASeekError) {
+  FakeViewer v;
+  v.Open("short.apl", std::string(30, '7'));
+  ASSERT_EQ(v.fake.messages.size(), 1u);
+  EXPECT_EQ(v.fake.messages[0].kind, Kind::Error);
+  EXPECT_EQ(v.fake.messages[0].text, "Seek failed on " + (v.dir / "short.apl").string());
+  EXPECT_EQ(v.dlg.m_bFileLoaded, 0);
+  EXPECT_EQ(v.dlg.m_bIdle, 1);
+
+  v.Open("a.apl", FakeViewer::Series(3600, 300));
+  v.Open("short.apl", std::nullopt);
+  EXPECT_EQ(v.fake.messages.size(), 2u);
+  EXPECT_EQ(v.dlg.m_bFileLoaded, 1);
+}
+
+TEST(OpenFileTest, UnknownStationCode) {
+  FakeViewer v;
+  v.Open("x.apl", RecordLine("XXXX", 24, 3, 15, 1, 0, 0, {100, 100, 100, 100, 100, 100, 100, 100}));
+  EXPECT_EQ(v.fake.TextsAt(690, 10), std::vector<std::string>{"Unknown Site  "});
+}
+
+}  // namespace
+}  // namespace helvarra::test

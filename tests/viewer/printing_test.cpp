@@ -1,0 +1,75 @@
+// "&Print": the window redrawn and copied onto one page.
+
+#include <gtest/gtest.h>
+
+#include "tests/support/fake_window_services.h"
+
+namespace helvarra::test {
+namespace {
+
+using Kind = FakeWindowServices::MessageKind;
+
+class PrintTest : public ::testing::Test {
+ protected:
+  PrintTest() { v.Open("a.apl", FakeViewer::Series(3600, 14400)); }
+  FakeViewer v;
+};
+
+TEST_F(PrintTest, CancelledDialogPrintsNothing) {
+  v.fake.CancelPrinter();
+  const int acquired = v.fake.acquired;
+  v.Send(EventKind::Command, 1003);
+  EXPECT_EQ(v.fake.printDialogs, 1);
+  EXPECT_TRUE(v.fake.printer.calls.empty());
+  EXPECT_TRUE(v.fake.messages.empty());
+  EXPECT_EQ(v.fake.acquired, acquired);
+}
+
+TEST_F(PrintTest, CopiesTheRedrawnWindowOntoOnePage) {
+  v.fake.NextPrinter("Laser 5", 1, {4800, 3500});
+  v.fake.ClearLog();
+  v.Send(EventKind::Command, 1003);
+  EXPECT_EQ(v.fake.printer.calls, (std::vector<std::string>{"GetPageSize", "BeginDoc RSTN Display", "BeginPage",
+                                                            "StretchCopy", "EndPage", "EndDoc"}));
+  EXPECT_EQ(v.fake.printer.stretchDestination, (Rect{0, 0, 4800, 3500}));
+  EXPECT_EQ(v.fake.printer.stretchSource, (Rect{0, 0, 792, 574}));
+  EXPECT_TRUE(v.fake.printer.stretchFromWindowSurface);
+  EXPECT_EQ(v.fake.printer.deleted, 1);
+  EXPECT_EQ(v.fake.TextsAt(305, 535), std::vector<std::string>{"UNIVERSAL TIME (UT)"});  // painted first
+  EXPECT_FALSE(v.fake.TraceStrokes().empty());
+  ASSERT_EQ(v.fake.messages.size(), 1u);
+  EXPECT_EQ(v.fake.messages[0].kind, Kind::Plain);
+  EXPECT_EQ(v.fake.messages[0].text, "printed to: Laser 5");
+  EXPECT_EQ(v.fake.held, 0);
+  EXPECT_EQ(v.dlg.m_bIdle, 1);
+
+  v.Send(EventKind::Command, 1003);
+  EXPECT_EQ(v.fake.printer.calls.size(), 12u);
+  EXPECT_EQ(v.fake.messages.size(), 2u);
+}
+
+TEST_F(PrintTest, DocumentThatCannotStartIsReportedAsNotPrinted) {
+  v.fake.NextPrinter("Laser 5", 0);
+  v.Send(EventKind::Command, 1003);
+  EXPECT_EQ(v.fake.printer.calls, (std::vector<std::string>{"GetPageSize", "BeginDoc RSTN Display"}));
+  EXPECT_EQ(v.fake.printer.deleted, 1);
+  ASSERT_EQ(v.fake.messages.size(), 1u);
+  EXPECT_EQ(v.fake.messages[0].kind, Kind::Warning);
+  EXPECT_NE(v.fake.messages[0].text.find("Laser 5"), std::string::npos);
+  EXPECT_NE(v.fake.messages[0].text.find("othing was printed"), std::string::npos);
+  EXPECT_EQ(v.fake.messages[0].text.find("printed to: "), std::string::npos);
+  EXPECT_EQ(v.dlg.m_bIdle, 1);
+}
+
+TEST_F(PrintTest, PrintingDoesNotStopABrowse) {
+  v.Send(EventKind::Command, 1001);
+  v.Send(EventKind::TimerTick);
+  v.fake.NextPrinter("Laser 5");
+  v.Send(EventKind::Command, 1003);
+  EXPECT_TRUE(v.fake.timerRunning);
+  EXPECT_EQ(v.dlg.m_bBrowsing, 1);
+  EXPECT_EQ(v.fake.timerStops, 0);
+}
+
+}  // namespace
+}  // namespace helvarra::test
