@@ -32,26 +32,6 @@ class DialogTest : public QtViewerTest {
     QTest::mouseClick(Control(id), Qt::LeftButton, {}, QPoint(10, Control(id)->height() / 2));
     Settle();
   }
-  // The pixels a text leaves when drawn alone at (x, y) in a font.
-  QImage Rendered(int x, int y, const std::string& text, const Font& font) {
-    qt::QtCanvas reference(QSize(798, 574));
-    reference.Image().fill(qt::ToQColor(dlg.m_crBackground));
-    {
-      qt::QtWindowSurface s(reference);
-      s.SetBackgroundColour(dlg.m_crBackground);
-      s.SelectFont(font);
-      s.PutText(x, y, text);
-    }
-    reference.Finish();
-    return reference.Image();
-  }
-  bool Shows(int x, int y, const std::string& text, const Font& font) {
-    const QImage expected = Rendered(x, y, text, font);
-    for (int yy = y; yy < y + 13; ++yy)
-      for (int xx = x; xx < x + 8 * static_cast<int>(text.size()); ++xx)
-        if (Pixel(xx, yy) != qt::FromQRgb(expected.pixel(xx, yy))) return false;
-    return true;
-  }
   QImage Snapshot() {
     services.Canvas().Finish();
     return services.Canvas().Image().copy();

@@ -68,6 +68,29 @@ class QtViewerTest : public ::testing::Test {
     return n;
   }
 
+  // The pixels a text leaves when drawn alone at (x, y).
+  QImage Rendered(int x, int y, const std::string& text, const Font& font, Colour textColour = 0) {
+    qt::QtCanvas reference(QSize(798, 574));
+    reference.Image().fill(qt::ToQColor(dlg.m_crBackground));
+    {
+      qt::QtWindowSurface s(reference);
+      s.SetBackgroundColour(dlg.m_crBackground);
+      s.SetTextColour(textColour);
+      s.SelectFont(font);
+      s.PutText(x, y, text);
+    }
+    reference.Finish();
+    return reference.Image();
+  }
+  // Whether the window shows the text at (x, y) in the small font's cells.
+  bool Shows(int x, int y, const std::string& text, const Font& font, Colour textColour = 0) {
+    const QImage expected = Rendered(x, y, text, font, textColour);
+    for (int yy = y; yy < y + 13; ++yy)
+      for (int xx = x; xx < x + 8 * static_cast<int>(text.size()); ++xx)
+        if (Pixel(xx, yy) != qt::FromQRgb(expected.pixel(xx, yy))) return false;
+    return true;
+  }
+
   TempDir dir;
   qt::QtWindowServices services;
   CFluxViewerDlg dlg{services};
