@@ -89,6 +89,13 @@ TEST_F(TracePlotterTest, WindowAcrossMidnight) {
   EXPECT_EQ(strokes.back().x, 80 + 69 / 3);
 }
 
+TEST_F(TracePlotterTest, MidnightInsideTheWindowReadsZeroHours) {
+  Plot(FakeViewer::Series(FakeViewer::Second(23, 49, 30), 40));
+  EXPECT_EQ(v.dlg.m_nStartMinute, 1430);
+  EXPECT_EQ(v.fake.TextsAt(65, 522), std::vector<std::string>{"23:50"});
+  EXPECT_EQ(v.fake.TextsAt(265, 522), std::vector<std::string>{"00:00"});
+}
+
 TEST_F(TracePlotterTest, RecordAtTheWindowsEndIsDrawnAndEndsIt) {
   const auto strokes = Plot(At(12, 0, 59, 100) + At(12, 30, 57, 100) + At(12, 31, 0, 1000) + At(12, 31, 1, 1000));
   EXPECT_EQ(strokes, (std::vector<Stroke>{{680, 379, 279, kRed}}));

@@ -13,6 +13,7 @@
 #include <QImage>
 #include <QPixmap>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QThread>
@@ -81,6 +82,48 @@ QStringList Listing(const QString& dir) {
 const QRgb kChannels[8] = {qRgb(210, 105, 30), qRgb(255, 0, 0),   qRgb(255, 165, 0), qRgb(255, 255, 0),
                            qRgb(50, 205, 50),  qRgb(127, 255, 212), qRgb(0, 191, 255), qRgb(238, 130, 238)};
 
+QString Run(const QString& program, const QStringList& args) {
+  QProcess p;
+  p.start(program, args);
+  p.waitForFinished(30000);
+  return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// One page, whose picture is the window's, stretched over the printable area.
+void CheckPrintedPage(const QString& pdf, const QImage& window) {
+  const QString info = Run("pdfinfo", {pdf});
+  Check(info.contains(QRegularExpression("Pages:\\s+1\\b")), "the PDF has one page");
+  Run("pdftoppm", {"-r", "216", "-png", "-singlefile", pdf, pdf + "-page"});
+  const QImage page = QImage(pdf + "-page.png").convertToFormat(QImage::Format_RGB32);
+  QFile::remove(pdf + "-page.png");
+  Check(!page.isNull(), "the page renders");
+  if (page.isNull()) return;
+  // The picture fills the page but for its margins: find it by its edge
+  // against the white paper, then compare it with the window point by point,
+  // away from edges where a stretched pixel may land one pixel over.
+  QRect picture;
+  for (int y = 0; y < page.height(); ++y)
+    for (int x = 0; x < page.width(); ++x)
+      if ((page.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF) picture |= QRect(x, y, 1, 1);
+  int same = 0, all = 0;
+  for (int y = 3; y < 571; y += 9)
+    for (int x = 3; x < 789; x += 9) {
+      bool uniform = true;
+      for (int dy = -2; dy <= 2; ++dy)
+        for (int dx = -2; dx <= 2; ++dx) uniform = uniform && window.pixel(x + dx, y + dy) == window.pixel(x, y);
+      if (!uniform) continue;
+      const QPoint at(picture.left() + static_cast<int>((x + 0.5) * picture.width() / 792.0),
+                      picture.top() + static_cast<int>((y + 0.5) * picture.height() / 574.0));
+      const QRgb a = page.pixel(at), b = window.pixel(x, y);
+      same += std::abs(qRed(a) - qRed(b)) <= 24 && std::abs(qGreen(a) - qGreen(b)) <= 24 &&
+              std::abs(qBlue(a) - qBlue(b)) <= 24;
+      ++all;
+    }
+  Check(all > 1000 && same >= all * 98 / 100,
+        QString("the page shows the window's picture (%1 of %2 points, picture %3x%4 at %5,%6)")
+            .arg(same).arg(all).arg(picture.width()).arg(picture.height()).arg(picture.left()).arg(picture.top()));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -148,13 +191,34 @@ int main(int argc, char** argv) {
   Check(white > 20, QString("the read-out writes the channel's label in white (%1 pixels)").arg(white));
   if (argc > 3) shot.save(QString::fromLocal8Bit(argv[3]));
 
+  // "&Print" at (704, 229), 75 x 23: print to the PDF printer the dialog
+  // offers where there is no real printer, into the file it proposes.
+  const QString pdf = home.filePath("print.pdf");
+  Click(origin + QPoint(741, 240));
+  QString print;
+  Check(WaitFor([&] { return !(print = FindWindow("^Print$")).isEmpty(); }, 10000), "the print dialog opens");
+  QThread::msleep(700);
+  if (!print.isEmpty()) {
+    Xdotool({"windowfocus", "--sync", print});
+    Xdotool({"key", "Return"});
+  }
+  QString box;
+  Check(WaitFor([&] { return !(box = FindWindow("^Tarrawin$")).isEmpty(); }, 15000), "a message names the printer");
+  if (!box.isEmpty()) {
+    Xdotool({"windowfocus", "--sync", box});
+    Xdotool({"key", "Return"});
+  }
+  Check(WaitFor([&] { return QFileInfo::exists(pdf); }, 10000), "the PDF file is written");
+  CheckPrintedPage(pdf, shot);  // printing redraws the same picture
+
   Xdotool({"windowfocus", "--sync", main});
   Xdotool({"key", "Escape"});
   Check(viewer.waitForFinished(10000), "Escape ends the program");
   Check(viewer.exitStatus() == QProcess::NormalExit && viewer.exitCode() == 0, "it exits normally");
+  QFile::remove(pdf);
   Check(Listing(work.path()) == workBefore, "nothing written to the working directory");
   const QStringList homeAfter = Listing(home.path());
-  Check(homeAfter == homeBefore, "nothing written to the home directory");
+  Check(homeAfter == homeBefore, "nothing written to the home directory but the printed PDF");
   for (const QString& f : homeAfter)
     if (!homeBefore.contains(f)) std::printf("  written: %s\n", qPrintable(f));
   if (viewer.state() != QProcess::NotRunning) viewer.kill();

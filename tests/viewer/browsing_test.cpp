@@ -111,11 +111,11 @@ TEST(BrowseEdgeTest, FileShorterThanAWindowEndsOnTheFirstTick) {
 
 TEST(BrowseEdgeTest, StepBackStopsAtTheFirstRecordOfASparseFile) {
   FakeViewer v;
-  v.Open("sparse.apl", FakeViewer::Series(55, 120, 60));  // hh:mm:55, one a minute
+  v.Open("sparse.apl", FakeViewer::Series(29, 120, 60));  // hh:mm:29, one a minute
   v.Send(EventKind::Command, 1001);
   v.Send(EventKind::TimerTick);
   ASSERT_EQ(v.dlg.m_nRecordIndex, 32);
-  ASSERT_EQ(v.dlg.m_nLastSecond, 55);  // 60 records back: before the file
+  ASSERT_EQ(v.dlg.m_nLastSecond, 29);  // 34 records back from record 33: one before the file
   v.Send(EventKind::TimerTick);
   EXPECT_TRUE(v.fake.messages.empty());
   EXPECT_EQ(v.fake.sliderPos, 0);
