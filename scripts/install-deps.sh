@@ -3,6 +3,7 @@
 # Only missing packages are installed; nothing is done when all are present.
 set -euo pipefail
 
+# `install-deps.sh bench` adds what the benchmarks compare with and measure by.
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6svg6 libgl-dev
@@ -11,6 +12,9 @@ packages=(
   xvfb xdotool x11-utils poppler-utils
   qt6-qpa-plugins libxkbcommon-x11-0
 )
+if [ "${1:-}" = bench ]; then
+  packages+=(python3-matplotlib python3-pandas time)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
