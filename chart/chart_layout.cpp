@@ -1,13 +1,37 @@
 #include "chart/chart_layout.h"
 
 #include <cmath>
+#include <cstdint>
+#include <vector>
 
 namespace helvarra {
 
-int FluxRow(int value) {
-  if (value < 0) return 0;
+namespace {
+
+int FluxRowByFormula(int value) {
   const double v = value == 0 ? 1.0 : static_cast<double>(value);
   return static_cast<int>(100.0 * std::log10(v) - 69.0);
+}
+
+// The rows of the values below 2^17, where nearly all flux lies, worked out
+// once by the formula itself: a plot asks for some fifteen thousand rows.
+constexpr int kTabulated = 1 << 17;
+
+const std::vector<std::int16_t>& RowTable() {
+  static const std::vector<std::int16_t> table = [] {
+    std::vector<std::int16_t> rows(kTabulated);
+    for (int v = 0; v < kTabulated; ++v) rows[static_cast<std::size_t>(v)] = static_cast<std::int16_t>(FluxRowByFormula(v));
+    return rows;
+  }();
+  return table;
+}
+
+}  // namespace
+
+int FluxRow(int value) {
+  if (value < 0) return 0;
+  if (value < kTabulated) return RowTable()[static_cast<std::size_t>(value)];
+  return FluxRowByFormula(value);
 }
 
 int DecadeY(int decade) {

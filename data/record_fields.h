@@ -8,9 +8,38 @@
 
 namespace helvarra {
 
-std::string_view FieldText(std::string_view record, int position, int width);
-int ReadInteger(std::string_view text);
-int FieldInteger(std::string_view record, int position, int width);
+inline std::string_view FieldText(std::string_view record, int position, int width) {
+  if (position < 0 || width <= 0 || static_cast<std::size_t>(position) >= record.size()) return {};
+  return record.substr(static_cast<std::size_t>(position), static_cast<std::size_t>(width));
+}
+
+inline int ReadInteger(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r'))) ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  // Fields are at most 6 characters, so this cannot overflow; the guard keeps
+  // a longer text from doing so.
+  long long value = 0;
+  for (; i < text.size() && text[i] >= '0' && text[i] <= '9' && value < 1000000000LL; ++i)
+    value = value * 10 + (text[i] - '0');
+  return static_cast<int>(negative ? -value : value);
+}
+
+inline int FieldInteger(std::string_view record, int position, int width) {
+  // The usual field: blanks, then digits, wholly inside the record.
+  if (position >= 0 && width > 0 && static_cast<std::size_t>(position) + static_cast<std::size_t>(width) <= record.size()) {
+    const char* p = record.data() + position;
+    const char* const end = p + width;
+    while (p < end && *p == ' ') ++p;
+    if (p < end && *p >= '0' && *p <= '9') {
+      int value = 0;
+      for (; p < end && *p >= '0' && *p <= '9'; ++p) value = value * 10 + (*p - '0');
+      return value;
+    }
+  }
+  return ReadInteger(FieldText(record, position, width));
+}
 
 // Field positions of a record.
 inline constexpr int kStationPos = 0, kStationWidth = 4;

@@ -2,9 +2,12 @@
 
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "platform/qt/qt_fonts.h"
+#include "platform/qt/qt_glyph_masks.h"
 #include "platform/qt/qt_icon.h"
 
 namespace helvarra::qt {
@@ -13,32 +16,75 @@ QColor ToQColor(Colour c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
 
 Colour FromQRgb(QRgb rgb) { return MakeColour(qRed(rgb), qGreen(rgb), qBlue(rgb)); }
 
+void QtWindowSurface::TakePixels() {
+  if (pixels_ != nullptr) return;
+  QImage& image = canvas_.Image();
+  pixels_ = image.bits();
+  stride_ = image.bytesPerLine();
+  width_ = image.width();
+  height_ = image.height();
+}
+
+// Straight into the image's pixels: what QPainter's fill would write, at a
+// fraction of its cost, for the many short strokes of a chart.
 void QtWindowSurface::Fill(int left, int top, int right, int bottom, Colour colour) {
+  TakePixels();
+  left = std::max(left, 0);
+  top = std::max(top, 0);
+  right = std::min(right, width_);
+  bottom = std::min(bottom, height_);
   if (right <= left || bottom <= top) return;
-  canvas_.Painter().fillRect(QRect(left, top, right - left, bottom - top), ToQColor(colour));
+  const QRgb rgb = qRgb(RedOf(colour), GreenOf(colour), BlueOf(colour));
+  uchar* const bits = pixels_;
+  const qsizetype stride = stride_;
+  auto* first = reinterpret_cast<QRgb*>(bits + top * stride) + left;
+  if (right - left <= 2) {  // a trace's stroke
+    for (int y = top; y < bottom; ++y, first = reinterpret_cast<QRgb*>(reinterpret_cast<uchar*>(first) + stride)) {
+      first[0] = rgb;
+      if (right - left == 2) first[1] = rgb;
+    }
+    return;
+  }
+  std::fill(first, first + (right - left), rgb);
+  const std::size_t rowBytes = static_cast<std::size_t>(right - left) * sizeof(QRgb);
+  for (int y = top + 1; y < bottom; ++y)
+    std::memcpy(reinterpret_cast<uchar*>(first) + (y - top) * stride, first, rowBytes);
 }
 
 void QtWindowSurface::SelectFont(const Font& font) {
   font_ = ToQFont(font);
   cellWidth_ = 0;
-  if (QFontInfo(font_).fixedPitch())
+  glyphs_ = nullptr;
+  if (QFontInfo(font_).fixedPitch()) {
     cellWidth_ = static_cast<int>(std::lround(QFontMetricsF(font_).horizontalAdvance(QLatin1Char('0'))));
+    glyphs_ = GlyphMasks::For(font_, cellWidth_);
+  }
 }
 
 void QtWindowSurface::PutText(int x, int y, std::string_view text) {
-  const QString s = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+  const QFontMetrics metrics(font_);
+  const int count = static_cast<int>(text.size());
+  const QString s = QString::fromLatin1(text.data(), count);
+  const int width = cellWidth_ > 0 ? cellWidth_ * count : metrics.horizontalAdvance(s);
+  // The character cells take the background colour first.
+  Fill(x, y, x + width, y + metrics.height(), background_);
+  if (glyphs_ != nullptr) {
+    const QRgb ink = qRgb(RedOf(text_), GreenOf(text_), BlueOf(text_));
+    for (int i = 0; i < count; ++i)
+      for (const QPoint& d : glyphs_->Of(static_cast<unsigned char>(text[static_cast<std::size_t>(i)]))) {
+        const int px = x + cellWidth_ * i + d.x(), py = y + d.y();
+        if (px >= 0 && py >= 0 && px < width_ && py < height_) reinterpret_cast<QRgb*>(pixels_ + py * stride_)[px] = ink;
+      }
+    return;
+  }
   QPainter& p = canvas_.Painter();
   p.setFont(font_);
-  const QFontMetrics metrics(font_);
-  const int width = cellWidth_ > 0 ? cellWidth_ * static_cast<int>(s.size()) : metrics.horizontalAdvance(s);
-  // The character cells take the background colour first.
-  p.fillRect(QRect(x, y, width, metrics.height()), ToQColor(background_));
   p.setPen(ToQColor(text_));
   p.setBackgroundMode(Qt::TransparentMode);
   const int baseline = y + metrics.ascent();
   if (cellWidth_ > 0) {
-    for (qsizetype i = 0; i < s.size(); ++i)
-      if (s[i] != QLatin1Char(' ')) p.drawText(x + cellWidth_ * static_cast<int>(i), baseline, QString(s[i]));
+    for (int i = 0; i < count; ++i)
+      if (s[i] != QLatin1Char(' ')) p.drawText(x + cellWidth_ * i, baseline, QString(s[i]));
   } else {
     p.drawText(x, baseline, s);
   }
@@ -59,16 +105,21 @@ void QtWindowSurface::DrawLineTo(int x, int y) {
       Fill(left, y - lo, right, y + hi + 1, pen_.colour);
     }
   } else {
-    QPainter& p = canvas_.Painter();
-    p.setPen(QPen(ToQColor(pen_.colour), width, pen_.style == PenStyle::Dotted ? Qt::DotLine : Qt::SolidLine,
-                  Qt::FlatCap, Qt::MiterJoin));
-    // A dotted pen draws its gaps in the background colour.
-    p.setBackgroundMode(Qt::OpaqueMode);
-    p.setBackground(ToQColor(background_));
-    p.drawLine(penX_, penY_, x, y);
+    PaintLine(x, y);
   }
   penX_ = x;
   penY_ = y;
+}
+
+// Dotted and slanting lines go through QPainter.
+void QtWindowSurface::PaintLine(int x, int y) {
+  QPainter& p = canvas_.Painter();
+  p.setPen(QPen(ToQColor(pen_.colour), pen_.width < 1 ? 1 : pen_.width,
+                pen_.style == PenStyle::Dotted ? Qt::DotLine : Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+  // A dotted pen draws its gaps in the background colour.
+  p.setBackgroundMode(Qt::OpaqueMode);
+  p.setBackground(ToQColor(background_));
+  p.drawLine(penX_, penY_, x, y);
 }
 
 void QtWindowSurface::DrawRectangle(const Rect& r) {

@@ -10,6 +10,8 @@
 
 namespace helvarra::qt {
 
+class GlyphMasks;
+
 QColor ToQColor(Colour c);
 Colour FromQRgb(QRgb rgb);
 
@@ -34,15 +36,23 @@ class QtWindowSurface : public DrawingSurface {
   QtCanvas& Canvas() const { return canvas_; }
 
  private:
+  void TakePixels();
+  void PaintLine(int x, int y);
   void Fill(int left, int top, int right, int bottom, Colour colour);  // right, bottom exclusive
 
   QtCanvas& canvas_;
+  // The image's pixels, taken at the surface's first fill: a surface lives
+  // for one drawing routine, during which nothing else holds the image.
+  uchar* pixels_ = nullptr;
+  qsizetype stride_ = 0;
+  int width_ = 0, height_ = 0;
   Pen pen_;  // a fresh surface: black solid 1-pixel pen, white brush
   Brush brush_{0xFFFFFF};
   Colour background_ = 0xFFFFFF;
   Colour text_ = 0x000000;
   QFont font_;
   int cellWidth_ = 0;  // fixed-pitch fonts are drawn a cell at a time
+  const GlyphMasks* glyphs_ = nullptr;
   int penX_ = 0, penY_ = 0;
 };
 
