@@ -21,6 +21,10 @@ build: configure
 run: build
 	@bash scripts/run-viewer.sh $(BUILD)
 
+bench: build
+	@bash scripts/install-deps.sh bench
+	@bash bench/run.sh $(BUILD)
+
 test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 

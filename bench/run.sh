@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# `make bench`: makes the data files, runs the benchmarks, the peer and the
+# memory run, and writes docs/PERFORMANCE.md from what they measured.
+set -euo pipefail
+build="${1:-build}"
+root="$(cd "$(dirname "$0")/.." && pwd)"
+cd "$root"
+out="$build/bench-results"
+data="$build/bench-data"
+mkdir -p "$out" "$data"
+
+make_sample="$build/tools/helvarra-make-sample"
+[ -f "$data/day.apl" ] || "$make_sample" --seconds 86400 --realistic --seed 3 "$data/day.apl"
+[ -f "$data/two-hours.apl" ] || "$make_sample" --seconds 7200 --realistic --seed 3 "$data/two-hours.apl"
+
+echo "bench: benchmarks (medians of 5 runs)"
+QT_QPA_PLATFORM=offscreen "$build/bench/helvarra_bench" "$data" --benchmark_repetitions=5 \
+  --benchmark_report_aggregates_only=true --benchmark_out="$out/bench.json" --benchmark_out_format=json
+
+echo "bench: pandas + matplotlib for the same window"
+/usr/bin/python3 bench/peer_matplotlib.py "$data/day.apl" 19000 "$out/peer.png" 15 | tee "$out/peer.json"
+
+echo "bench: memory of the real program under Xvfb (about two minutes)"
+xvfb-run -a -s "-screen 0 1280x1024x24" bash bench/memory_run.sh "$root/$build/platform/qt/Tarrawin" \
+  "$root/$data/day.apl" 2>/dev/null | tail -n1 | tee "$out/memory.json"
+
+/usr/bin/python3 bench/report.py "$out" docs/PERFORMANCE.md
+echo "bench: wrote docs/PERFORMANCE.md"
