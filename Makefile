@@ -2,10 +2,11 @@
 # Both install what is missing (Debian or Ubuntu, apt-get), then build.
 
 BUILD ?= build
+ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PREFIX ?= /usr/local
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build build-asan run test bench fuzz clean
 
 all: build
 
@@ -25,8 +26,16 @@ bench: build
 	@bash scripts/install-deps.sh bench
 	@bash bench/run.sh $(BUILD)
 
-test: build
-	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+fuzz: deps
+	@bash scripts/install-deps.sh fuzz
+	@FUZZ_SECONDS=$(or $(FUZZ_SECONDS),600) bash fuzz/run.sh
+
+build-asan: deps
+	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHELVARRA_SANITIZE=ON -DHELVARRA_BENCH=OFF >/dev/null
+	@cmake --build $(ASAN_BUILD) -j $(JOBS)
+
+test: build build-asan
+	@bash scripts/run-tests.sh $(BUILD) $(ASAN_BUILD)
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) build-fuzz

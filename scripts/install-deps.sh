@@ -14,6 +14,8 @@ packages=(
 )
 if [ "${1:-}" = bench ]; then
   packages+=(python3-matplotlib python3-pandas time)
+elif [ "${1:-}" = fuzz ]; then
+  packages+=(clang libclang-rt-14-dev)
 fi
 
 missing=()

@@ -1,7 +1,9 @@
 // The built program under a real X server, used as a person would: start it,
 // open the sample through its own file dialog with the mouse and keyboard,
-// look at the screen, click on a trace, and quit with Escape. Nothing may be
-// written to the working directory or the home directory.
+// look at the screen, click on a trace, print to PDF, switch channels, browse
+// to the end, and quit with Escape. Nothing may be written to the working
+// directory or the home directory but the printed file. Built with the
+// sanitizers, the same run is the leak check of the whole program.
 //
 // e2e_viewer TARRAWIN SAMPLE [SCREENSHOT.png]   (DISPLAY must name the server)
 
@@ -210,6 +212,20 @@ int main(int argc, char** argv) {
   }
   Check(WaitFor([&] { return QFileInfo::exists(pdf); }, 10000), "the PDF file is written");
   CheckPrintedPage(pdf, shot);  // printing redraws the same picture
+
+  // Channels off and on, all at once, then a browse through to the end of
+  // the three-hour sample (six windows, two seconds each).
+  Click(origin + QPoint(750, 346));  // "245 MHZ"
+  Click(origin + QPoint(741, 302));  // "&Select Toggle": all on
+  Click(origin + QPoint(741, 302));  // all off
+  Click(origin + QPoint(741, 302));  // all on
+  Click(origin + QPoint(741, 178));  // "&Browse"
+  QThread::msleep(14000);
+  shot = Screen().copy(QRect(origin, QSize(798, 574))).convertToFormat(QImage::Format_RGB32);
+  int traces = 0;
+  for (int y = 10; y < 510; ++y)
+    for (int x = 80; x < 680; ++x) traces += (shot.pixel(x, y) & 0xFFFFFF) == (kChannels[7] & 0xFFFFFF);
+  Check(traces > 0, "the browse ends on the file's last window, traces shown");
 
   Xdotool({"windowfocus", "--sync", main});
   Xdotool({"key", "Escape"});

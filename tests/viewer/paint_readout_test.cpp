@@ -93,7 +93,7 @@ TEST_F(ReadoutTest, NamesTheChannelWhoseColourWasClicked) {
   v.fake.SetPixel(300, 200, v.dlg.m_crChannel[2]);
   const auto lines = ClickAt(300, 200);
   EXPECT_EQ(lines[0], (std::vector<std::string>{kBlank13, "610 MHZ"}));
-  const DrawOp& label = v.fake.Ops(Op::Text)[3];
+  const DrawOp label = v.fake.Ops(Op::Text)[3];  // a copy: Ops returns a temporary
   EXPECT_EQ(label.textColour, 0xFFFFFFu);
   EXPECT_EQ(label.background, FakeWindowServices::kBorderColour);
   EXPECT_EQ(label.font, "Courier");

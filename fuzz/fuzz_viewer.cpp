@@ -1,0 +1,83 @@
+// Fuzzing the viewer with arbitrary bytes as a data file: opened through
+// "&Files", plotted at several records with browsing off and on, painted,
+// and clicked for the read-out, on the real Qt window (offscreen).
+//
+// Built two ways: with libFuzzer (clang, `make fuzz`), and into a replay
+// program that runs the saved inputs of fuzz/regressions as a test.
+
+#include <QApplication>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <unistd.h>
+
+#include "platform/qt/qt_window_services.h"
+#include "viewer/flux_viewer_dlg.h"
+
+namespace {
+
+using namespace helvarra;
+
+struct Harness {
+  Harness() {
+    path = (std::filesystem::temp_directory_path() / ("helvarra-fuzz-" + std::to_string(::getpid()) + ".apl")).string();
+    services.messageShown = [](auto, const std::string&) {};
+    services.fileChooser = [this](std::string_view, std::string_view) {
+      return std::optional<ChosenFile>(ChosenFile{path, "fuzz.apl"});
+    };
+    services.OpenMainWindow(&dlg);
+  }
+  ~Harness() {
+    services.CloseMainWindow();
+    std::filesystem::remove(path);
+  }
+
+  void Run(const std::uint8_t* data, std::size_t size) {
+    {
+      std::ofstream out(path, std::ios::binary | std::ios::trunc);
+      out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    }
+    // The channels shown and a few places to look come from the input too.
+    const std::uint8_t flags = size > 0 ? data[0] : 0xFF;
+    for (int k = 0; k < kChannelCount; ++k) dlg.ShowFlag(k) = (flags >> k) & 1;
+    dlg.OnStop();
+    dlg.Dispatch({.kind = EventKind::Command, .id = 1000});
+    const int count = dlg.m_nRecordCount;
+    const int extra = size > 2 ? (data[1] << 8 | data[2]) : 7;
+    for (int index : {0, 1, count / 2, count - 1, count + 3, extra}) {
+      dlg.m_nRecordIndex = index;
+      dlg.Dispatch({.kind = EventKind::Paint});
+      services.SetSliderPos(index);
+      dlg.Dispatch({.kind = EventKind::SliderReleased, .id = 1005});
+      dlg.Dispatch({.kind = EventKind::LeftButtonDown, .x = 80 + index % 600, .y = 10 + extra % 500});
+    }
+    dlg.Dispatch({.kind = EventKind::Command, .id = 1001});
+    for (int tick = 0; tick < 4 && dlg.m_bBrowsing == 1; ++tick) services.Deliver({.kind = EventKind::TimerTick, .id = 1});
+    dlg.Dispatch({.kind = EventKind::Command, .id = 1006});  // a check box during the browse
+    dlg.Dispatch({.kind = EventKind::Command, .id = 1004});
+    dlg.Dispatch({.kind = EventKind::Command, .id = 1002});
+  }
+
+  std::string path;
+  qt::QtWindowServices services;
+  CFluxViewerDlg dlg{services};
+};
+
+std::unique_ptr<QApplication> gApplication;
+std::unique_ptr<Harness> gHarness;
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  gApplication = std::make_unique<QApplication>(*argc, *argv);
+  gHarness = std::make_unique<Harness>();
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  gHarness->Run(data, size);
+  return 0;
+}
