@@ -88,6 +88,8 @@ class ChartWindow {
     std::unique_ptr<DrawingSurface> surface_;
   };
 
+  void DrawFileInformation(DrawingSurface& s, int startTextX) const;
+
  private:
   void DrawDecadeLabels(DrawingSurface& s) const;
   void DrawFileLabels(DrawingSurface& s) const;

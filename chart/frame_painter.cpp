@@ -36,6 +36,19 @@ void ChartWindow::DrawFileLabels(DrawingSurface& s) const {
   s.PutText(605, 560, "End");
 }
 
+// The file's name, first and last times and station; the large font is left
+// selected. Opening draws the start texts at x 160, a paint at x 155.
+void ChartWindow::DrawFileInformation(DrawingSurface& s, int startTextX) const {
+  s.PutText(690, 35, "File Name: ");
+  s.PutText(690, 50, m_strFileName);
+  s.PutText(startTextX, 545, m_strStartDate);
+  s.PutText(startTextX, 560, m_strStartTime);
+  s.PutText(530, 545, m_strEndDate);
+  s.PutText(530, 560, m_strEndTime);
+  s.SelectFont(m_fontLarge);
+  s.PutText(690, 10, LookupStation(m_strRecord.View()));
+}
+
 bool ChartWindow::PaintFrame() {
   if (m_host.IsMinimised()) {
     auto paint = m_host.BeginPaintCycle();
@@ -53,15 +66,8 @@ bool ChartWindow::PaintFrame() {
   s->SelectFont(m_fontSmall);
   if (m_bFileLoaded == 1) {
     DrawDecadeLabels(*s);
-    s->PutText(690, 35, "File Name: ");
-    s->PutText(690, 50, m_strFileName);
     DrawFileLabels(*s);
-    s->PutText(155, 545, m_strStartDate);
-    s->PutText(155, 560, m_strStartTime);
-    s->PutText(530, 545, m_strEndDate);
-    s->PutText(530, 560, m_strEndTime);
-    s->SelectFont(m_fontLarge);
-    s->PutText(690, 10, LookupStation(m_strRecord.View()));
+    DrawFileInformation(*s, 155);
     m_bIdle = 1;
     TracePlotter();
   } else {

@@ -10,7 +10,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <memory>
 #include <unistd.h>
 
 #include "platform/qt/qt_window_services.h"
@@ -58,6 +57,7 @@ struct Harness {
     dlg.Dispatch({.kind = EventKind::Command, .id = 1006});  // a check box during the browse
     dlg.Dispatch({.kind = EventKind::Command, .id = 1004});
     dlg.Dispatch({.kind = EventKind::Command, .id = 1002});
+    std::filesystem::remove(path);  // the open handle keeps it readable until the next input
   }
 
   std::string path;
@@ -65,15 +65,17 @@ struct Harness {
   CFluxViewerDlg dlg{services};
 };
 
-std::unique_ptr<QApplication> gApplication;
-std::unique_ptr<Harness> gHarness;
+// Made once and never destroyed: the process ends with the fuzzer, and Qt's
+// own globals may be gone by the time static destructors would run.
+QApplication* gApplication = nullptr;
+Harness* gHarness = nullptr;
 
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  gApplication = std::make_unique<QApplication>(*argc, *argv);
-  gHarness = std::make_unique<Harness>();
+  gApplication = new QApplication(*argc, *argv);
+  gHarness = new Harness();
   return 0;
 }
 

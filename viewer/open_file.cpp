@@ -6,7 +6,6 @@
 #include <cstdint>
 
 #include "data/record_fields.h"
-#include "data/stations.h"
 #include "resources/strings.h"
 #include "viewer/flux_viewer_dlg.h"
 
@@ -67,14 +66,7 @@ void CFluxViewerDlg::OnFiles() {
     s->PutText(690, 80, "          ");    // the cursor read-out's lines
     s->PutText(690, 95, "          ");
     s->PutText(690, 110, "            ");
-    s->PutText(690, 35, "File Name: ");
-    s->PutText(690, 50, m_strFileName);
-    s->PutText(160, 545, m_strStartDate);
-    s->PutText(160, 560, m_strStartTime);
-    s->PutText(530, 545, m_strEndDate);
-    s->PutText(530, 560, m_strEndTime);
-    s->SelectFont(m_fontLarge);
-    s->PutText(690, 10, LookupStation(m_strRecord.View()));
+    DrawFileInformation(*s, 160);
   }
   m_bFileLoaded = 1;
 
