@@ -39,3 +39,14 @@ test: build build-asan
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) build-fuzz
+
+# `make install [PREFIX=/usr/local] [DESTDIR=...]`: the programs, the menu
+# entry, the icons, the file types and the manual pages.
+# `make package`: the Debian package, in $(BUILD).
+.PHONY: install package
+install: build
+	@cmake -S . -B $(BUILD) -DCMAKE_INSTALL_PREFIX=$(PREFIX) >/dev/null
+	@DESTDIR="$(DESTDIR)" cmake --install $(BUILD)
+
+package: build
+	@cmake --build $(BUILD) --target package

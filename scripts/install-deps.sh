@@ -11,6 +11,7 @@ packages=(
   fonts-liberation2 fontconfig
   xvfb xdotool x11-utils poppler-utils
   qt6-qpa-plugins libxkbcommon-x11-0
+  desktop-file-utils appstream libxml2-utils shared-mime-info dpkg-dev file
 )
 if [ "${1:-}" = bench ]; then
   packages+=(python3-matplotlib python3-pandas time)

@@ -1,0 +1,256 @@
+// tarrawin-snapshot run as its own process, compared pixel for pixel with the
+// real viewer driven here on the same file: the first window, the slider let
+// go at a record, a time of day, chosen channels, the whole window. Its
+// failures end with the viewer's messages, a non-zero status and no picture,
+// and a run writes nothing but the picture.
+
+#include <QCheckBox>
+#include <QDirIterator>
+#include <QProcess>
+#include <QSlider>
+#include <QTest>
+
+#include "tests/platform/qt_viewer_fixture.h"
+
+namespace helvarra::test {
+namespace {
+
+
+struct Outcome {
+  int status = -1;
+  std::string out, err;
+};
+
+class SnapshotTest : public QtViewerTest {
+ protected:
+  // The bundled sample is copied: a viewer in another test holds the file it
+  // has open against every other opener.
+  SnapshotTest() {
+    std::filesystem::create_directory(work);
+    std::filesystem::create_directory(home);
+    std::filesystem::copy_file(HELVARRA_SOURCE_DIR "/samples/20240514_learmonth.apl", sample);
+  }
+
+  // Runs the tool in an empty working folder, with an empty home folder and
+  // no display or platform named, as on a server.
+  Outcome Snap(const QStringList& args) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) env.remove(name);
+    env.insert("HOME", QString::fromStdString(home.string()));
+    p.setProcessEnvironment(env);
+    p.setWorkingDirectory(QString::fromStdString(work.string()));
+    p.start(HELVARRA_SNAPSHOT, args);
+    EXPECT_TRUE(p.waitForFinished(60000));
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput().toStdString(),
+            p.readAllStandardError().toStdString()};
+  }
+  QString Out(const std::string& name = "out.png") const { return QString::fromStdString((work / name).string()); }
+
+  // Every file under the working and home folders.
+  QStringList Written() const {
+    QStringList files;
+    for (const auto& base : {work, home}) {
+      QDirIterator it(QString::fromStdString(base.string()), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+      while (it.hasNext()) files << it.next();
+    }
+    return files;
+  }
+
+  // The viewer's window as the tool saves it: the chart, or the whole window.
+  QImage Chart() {
+    services.Canvas().Finish();
+    return services.Canvas().Image().copy(0, 0, 792, 574).convertToFormat(QImage::Format_RGB32);
+  }
+  QImage WholeWindow() { return services.Canvas().Picture().copy(0, 0, 792, 574).convertToFormat(QImage::Format_RGB32); }
+
+  // The slider let go at a record by the mouse.
+  void ReleaseSliderAt(int index) {
+    QSlider* slider = services.MainWindow()->Slider();
+    slider->setValue(index);
+    QTest::mouseRelease(slider, Qt::LeftButton, {}, slider->rect().center());
+    Settle();
+  }
+
+  // Pixels that differ between the PNG and the window's picture.
+  static int Differences(const QString& png, const QImage& expected) {
+    const QImage written = QImage(png).convertToFormat(QImage::Format_RGB32);
+    if (written.size() != expected.size()) return -1;
+    int n = 0;
+    for (int y = 0; y < written.height(); ++y)
+      for (int x = 0; x < written.width(); ++x) n += written.pixel(x, y) != expected.pixel(x, y);
+    return n;
+  }
+
+  std::filesystem::path work = dir / "work", home = dir / "home";
+  const std::string sample = (dir / "20240514_learmonth.apl").string();
+};
+
+// From 23:50:00 a record a second for 30 minutes, across midnight, with the
+// 40 seconds from 00:05:00 missing: 00:10:00 is record 1160.
+std::string AcrossMidnight() {
+  std::string bytes;
+  for (int i = 0; i < 1800; ++i) {
+    if (i >= 900 && i < 940) continue;
+    const int t = (23 * 3600 + 50 * 60 + i) % 86400;
+    const int v = 40 + i % 50 + (i > 1000 && i < 1300 ? (i - 1000) * 30 : 0);
+    bytes += RecordLine("PALE", 24, 5, 14, t / 3600, t / 60 % 60, t % 60,
+                        {v, 2 * v, 3 * v, 4 * v, 5 * v, 6 * v, 7 * v, 8 * v});
+  }
+  return bytes;
+}
+
+TEST_F(SnapshotTest, FirstWindowAndWholeWindowAreTheViewersPixels) {
+  const Outcome chart = Snap({QString::fromStdString(sample), "-o", Out()});
+  ASSERT_EQ(chart.status, 0) << chart.err;
+  EXPECT_EQ(chart.err, "");
+  const Outcome whole = Snap({"--whole-window", QString::fromStdString(sample), "--output", Out("whole.png")});
+  ASSERT_EQ(whole.status, 0) << whole.err;
+
+  OpenPath(sample, "20240514_learmonth.apl");
+  ASSERT_TRUE(messages.empty());
+  EXPECT_EQ(QImage(Out()).size(), QSize(792, 574));
+  EXPECT_EQ(Differences(Out(), Chart()), 0);
+  EXPECT_EQ(Differences(Out("whole.png"), WholeWindow()), 0);
+  // The whole window has the controls on it, the chart alone has not.
+  EXPECT_GT(Differences(Out("whole.png"), Chart()), 1000);
+  QStringList written = Written(), expected{Out(), Out("whole.png")};
+  written.sort();
+  expected.sort();
+  EXPECT_EQ(written, expected);
+}
+
+// A window drawn over another keeps a few of its pixels, so every picture is
+// compared with a viewer that has just opened the file, as the tool's has.
+struct SliderCase {
+  const char* name;
+  bool acrossMidnight;  // else the bundled sample
+  QStringList choice;
+  int index;            // where the slider is let go; -1: its end
+  bool noted;           // a note that the slider stopped short
+};
+
+void PrintTo(const SliderCase& c, std::ostream* os) { *os << c.name << " " << c.choice.join(' ').toStdString(); }
+
+class SliderWindowTest : public SnapshotTest, public ::testing::WithParamInterface<SliderCase> {};
+
+TEST_P(SliderWindowTest, IsTheViewersWindowWithTheSliderLetGoThere) {
+  const SliderCase& c = GetParam();
+  std::string file = sample;
+  if (c.acrossMidnight) {
+    file = (dir / "midnight.phf").string();
+    WriteFile(file, AcrossMidnight());
+  }
+  const Outcome r = Snap(QStringList{QString::fromStdString(file), "-o", Out()} + c.choice);
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.err.find("beyond the slider's end") != std::string::npos, c.noted) << r.err;
+
+  OpenPath(file, std::filesystem::path(file).filename().string());
+  ASSERT_TRUE(messages.empty());
+  const int index = c.index < 0 ? services.MainWindow()->Slider()->maximum() : c.index;
+  ReleaseSliderAt(index);
+  EXPECT_EQ(dlg.m_nRecordIndex, index);
+  EXPECT_EQ(Differences(Out(), Chart()), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Snapshot, SliderWindowTest,
+    ::testing::Values(SliderCase{"Index", false, {"--index", "2500"}, 2500, false},
+                      SliderCase{"IndexZero", false, {"--index=0"}, 0, false},
+                      SliderCase{"IndexBeyondTheEnd", false, {"--index=99999"}, -1, true},
+                      SliderCase{"TimeInTheBurst", false, {"--time", "23:05"}, 35 * 60, false},
+                      SliderCase{"TimeAfterMidnight", true, {"--time", "00:10"}, 1160, false},
+                      SliderCase{"TimeBeforeMidnight", true, {"--time=23:55"}, 300, false},
+                      SliderCase{"TimeInAGap", true, {"--time", "0:05"}, 900, false},
+                      SliderCase{"TimeInTheLastMinute", true, {"--time", "00:19"}, 1700, false}),
+    [](const ::testing::TestParamInfo<SliderCase>& info) { return std::string(info.param.name); });
+
+TEST_F(SnapshotTest, ATimeTheFileDoesNotReachIsRefused) {
+  const auto file = dir / "midnight.phf";
+  WriteFile(file, AcrossMidnight());
+  // Earlier in the day than the first record is the next day, after the end.
+  const Outcome none = Snap({QString::fromStdString(file.string()), "--time", "23:00", "-o", Out()});
+  EXPECT_EQ(none.status, 1);
+  EXPECT_NE(none.err.find("no record at or after 23:00 UT"), std::string::npos) << none.err;
+  EXPECT_NE(none.err.find("from 23:50 to 00:19 UT"), std::string::npos) << none.err;
+  EXPECT_TRUE(Written().isEmpty()) << Written().join(' ').toStdString();
+}
+
+TEST_F(SnapshotTest, ChannelsAreChosenBeforeTheFirstWindowIsDrawn) {
+  const Outcome some = Snap({QString::fromStdString(sample), "--channels", "245,15400", "-o", Out("some.png")});
+  ASSERT_EQ(some.status, 0) << some.err;
+  const Outcome none = Snap({QString::fromStdString(sample), "--channels=none", "--index", "2400", "-o", Out("none.png")});
+  ASSERT_EQ(none.status, 0) << none.err;
+
+  for (int k = 1; k < 7; ++k) qobject_cast<QCheckBox*>(services.MainWindow()->Control(1006 + k))->click();
+  OpenPath(sample, "20240514_learmonth.apl");
+  EXPECT_EQ(Differences(Out("some.png"), Chart()), 0);
+  const QImage picture(Out("some.png"));
+  int drawn[8] = {};
+  for (int y = 10; y < 510; ++y)
+    for (int x = 80; x < 680; ++x)
+      for (int k = 0; k < 8; ++k) drawn[k] += qt::FromQRgb(picture.pixel(x, y)) == dlg.m_crChannel[static_cast<std::size_t>(k)];
+  EXPECT_GT(drawn[0], 100);
+  EXPECT_GT(drawn[7], 100);
+  for (int k = 1; k < 7; ++k) EXPECT_EQ(drawn[k], 0) << k;
+
+  for (int k : {0, 7}) qobject_cast<QCheckBox*>(services.MainWindow()->Control(1006 + k))->click();
+  ReleaseSliderAt(2400);
+  EXPECT_EQ(Differences(Out("none.png"), Chart()), 0);
+}
+
+TEST_F(SnapshotTest, FilesThatCannotBeDrawnEndWithTheViewersMessageAndNoPicture) {
+  const std::string missing = (dir / "missing.apl").string();
+  const Outcome gone = Snap({QString::fromStdString(missing), "-o", Out()});
+  EXPECT_EQ(gone.status, 1);
+  EXPECT_NE(gone.err.find("Failed to open " + missing), std::string::npos) << gone.err;
+
+  const auto shortFile = dir / "short.apl";
+  WriteFile(shortFile, std::string(30, 'x'));
+  const Outcome cut = Snap({QString::fromStdString(shortFile.string()), "--index", "5", "-o", Out()});
+  EXPECT_EQ(cut.status, 1);
+  EXPECT_NE(cut.err.find("Seek failed on " + shortFile.string()), std::string::npos) << cut.err;
+
+  // A folder that is not there: the picture cannot be written.
+  const Outcome nowhere = Snap({QString::fromStdString(sample), "-o", Out("no-such-folder/out.png")});
+  EXPECT_EQ(nowhere.status, 1);
+  EXPECT_NE(nowhere.err.find("cannot write"), std::string::npos) << nowhere.err;
+  EXPECT_TRUE(Written().isEmpty()) << Written().join(' ').toStdString();
+}
+
+TEST_F(SnapshotTest, WrongOptionsAreRefusedBeforeAnythingIsWritten) {
+  const auto file = dir / "midnight.phf";
+  WriteFile(file, AcrossMidnight());
+  const QString path = QString::fromStdString(file.string());
+  const std::vector<QStringList> wrong{
+      {path},                                     // no picture named
+      {"-o", Out()},                              // no file
+      {path, path, "-o", Out()},                  // two files
+      {path, "-o"},                               // -o without its value
+      {path, "-o", Out(), "--index", "-3"},
+      {path, "-o", Out(), "--index", "12x"},
+      {path, "-o", Out(), "--time", "24:00"},
+      {path, "-o", Out(), "--time", "7:5"},
+      {path, "-o", Out(), "--channels", "245,300"},
+      {path, "-o", Out(), "--channels", "245,"},
+      {path, "-o", Out(), "--index", "3", "--time", "00:10"},
+      {path, "-o", Out(), "--whole-window=yes"},
+      {path, "-o", Out(), "--colour"},
+      {path, "-o", path},                         // over the data file
+  };
+  for (const QStringList& args : wrong) {
+    const Outcome r = Snap(args);
+    EXPECT_EQ(r.status, 2) << args.join(' ').toStdString();
+    EXPECT_NE(r.err.find("--help"), std::string::npos) << args.join(' ').toStdString() << ": " << r.err;
+  }
+  EXPECT_TRUE(Written().isEmpty()) << Written().join(' ').toStdString();
+  EXPECT_EQ(std::filesystem::file_size(file), AcrossMidnight().size());
+
+  const Outcome help = Snap({"--help"});
+  EXPECT_EQ(help.status, 0);
+  for (const char* option : {"-o, --output", "--index N", "--time HH:MM", "--channels LIST", "--whole-window", "Exit status"})
+    EXPECT_NE(help.out.find(option), std::string::npos) << option;
+}
+
+}  // namespace
+}  // namespace helvarra::test
