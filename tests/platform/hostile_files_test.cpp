@@ -67,7 +67,7 @@ TEST_F(HostileFilesTest, OnlyRegularFilesOpenAndNothingBlocks) {
   EXPECT_EQ(dlg.m_bFileLoaded, 0);
 }
 
-TEST_F(HostileFilesTest, UnreadableAndLockedFilesAreReportedAndKeepNothingOpen) {
+TEST_F(HostileFilesTest, AFileAnotherViewerHoldsIsReportedUntilItLetsGo) {
   WriteFile(dir / "held.apl", Records(1, 0, 100));
   FluxDataFile other;  // another viewer holds the file
   ASSERT_TRUE(other.Open(Path("held.apl")));
@@ -76,7 +76,9 @@ TEST_F(HostileFilesTest, UnreadableAndLockedFilesAreReportedAndKeepNothingOpen) 
   other.Close();
   OpenPath(Path("held.apl"), "held.apl");
   EXPECT_EQ(dlg.m_bFileLoaded, 1);
+}
 
+TEST_F(HostileFilesTest, AnUnreadableFileIsReported) {
   WriteFile(dir / "secret.apl", Records(1, 0, 100));
   ::chmod(Path("secret.apl").c_str(), 0);
   if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
