@@ -60,7 +60,7 @@ bool CFluxViewerDlg::InitWindow() {
 }
 
 void CFluxViewerDlg::ExchangeData(Exchange direction) {
-  if (!m_ctlSlider.IsBound()) m_ctlSlider.Bind(m_services, res::IDC_SLIDER);
+  if (!m_ctlSlider.IsBound()) m_ctlSlider.Bind(m_services);
   // The check boxes in the order they were bound; it has no visible effect.
   static constexpr int kOrder[kChannelCount] = {1009, 1013, 1006, 1010, 1007, 1011, 1008, 1012};
   for (int id : kOrder) {

@@ -16,6 +16,13 @@ QColor ToQColor(Colour c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
 
 Colour FromQRgb(QRgb rgb) { return MakeColour(qRed(rgb), qGreen(rgb), qBlue(rgb)); }
 
+// A fresh surface draws text in Qt's default font until one is selected.
+QtWindowSurface::QtWindowSurface(QtCanvas& canvas) : canvas_(canvas) {
+  const QFontMetrics metrics(font_);
+  cellHeight_ = metrics.height();
+  ascent_ = metrics.ascent();
+}
+
 void QtWindowSurface::TakePixels() {
   if (pixels_ != nullptr) return;
   QImage& image = canvas_.Image();
@@ -53,6 +60,9 @@ void QtWindowSurface::Fill(int left, int top, int right, int bottom, Colour colo
 
 void QtWindowSurface::SelectFont(const Font& font) {
   font_ = ToQFont(font);
+  const QFontMetrics metrics(font_);
+  cellHeight_ = metrics.height();
+  ascent_ = metrics.ascent();
   cellWidth_ = 0;
   glyphs_ = nullptr;
   if (QFontInfo(font_).fixedPitch()) {
@@ -62,12 +72,11 @@ void QtWindowSurface::SelectFont(const Font& font) {
 }
 
 void QtWindowSurface::PutText(int x, int y, std::string_view text) {
-  const QFontMetrics metrics(font_);
   const int count = static_cast<int>(text.size());
   const QString s = QString::fromLatin1(text.data(), count);
-  const int width = cellWidth_ > 0 ? cellWidth_ * count : metrics.horizontalAdvance(s);
+  const int width = cellWidth_ > 0 ? cellWidth_ * count : QFontMetrics(font_).horizontalAdvance(s);
   // The character cells take the background colour first.
-  Fill(x, y, x + width, y + metrics.height(), background_);
+  Fill(x, y, x + width, y + cellHeight_, background_);
   if (glyphs_ != nullptr) {
     const QRgb ink = qRgb(RedOf(text_), GreenOf(text_), BlueOf(text_));
     for (int i = 0; i < count; ++i)
@@ -81,7 +90,7 @@ void QtWindowSurface::PutText(int x, int y, std::string_view text) {
   p.setFont(font_);
   p.setPen(ToQColor(text_));
   p.setBackgroundMode(Qt::TransparentMode);
-  const int baseline = y + metrics.ascent();
+  const int baseline = y + ascent_;
   if (cellWidth_ > 0) {
     for (int i = 0; i < count; ++i)
       if (s[i] != QLatin1Char(' ')) p.drawText(x + cellWidth_ * i, baseline, QString(s[i]));

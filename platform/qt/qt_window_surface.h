@@ -17,7 +17,7 @@ Colour FromQRgb(QRgb rgb);
 
 class QtWindowSurface : public DrawingSurface {
  public:
-  explicit QtWindowSurface(QtCanvas& canvas) : canvas_(canvas) {}
+  explicit QtWindowSurface(QtCanvas& canvas);
 
   int PixelsPerInchY() const override { return 96; }
   void SelectFont(const Font& font) override;
@@ -52,6 +52,7 @@ class QtWindowSurface : public DrawingSurface {
   Colour text_ = 0x000000;
   QFont font_;
   int cellWidth_ = 0;  // fixed-pitch fonts are drawn a cell at a time
+  int cellHeight_ = 0, ascent_ = 0;
   const GlyphMasks* glyphs_ = nullptr;
   int penX_ = 0, penY_ = 0;
 };
