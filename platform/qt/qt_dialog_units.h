@@ -1,6 +1,6 @@
 #pragma once
-// A control's rectangle in pixels: its corners converted from dialog units
-// and rounded, so widths follow from the rounded corners.
+// A control's rectangle in pixels: its left, top, width and height each
+// converted from dialog units and rounded on its own.
 
 #include <QRect>
 
@@ -10,8 +10,8 @@ namespace helvarra::qt {
 
 inline QRect PixelRect(const resources::ControlTemplate& c) {
   using resources::DialogUnitsToPixelsX, resources::DialogUnitsToPixelsY;
-  const int left = DialogUnitsToPixelsX(c.x), top = DialogUnitsToPixelsY(c.y);
-  return QRect(left, top, DialogUnitsToPixelsX(c.x + c.width) - left, DialogUnitsToPixelsY(c.y + c.height) - top);
+  return QRect(DialogUnitsToPixelsX(c.x), DialogUnitsToPixelsY(c.y), DialogUnitsToPixelsX(c.width),
+               DialogUnitsToPixelsY(c.height));
 }
 
 }  // namespace helvarra::qt
