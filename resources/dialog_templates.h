@@ -56,10 +56,10 @@ inline constexpr int kAboutDialogWidth = 235, kAboutDialogHeight = 86;
 inline constexpr std::array<ControlTemplate, 6> kAboutDialogControls{{
     {-1, ControlKind::Icon, "", 11, 17, 20, 20},
     {-1, ControlKind::Label, "HELVARRA Version 1.0", 45, 18, 90, 8},
-    {-1, ControlKind::Label, "Radio Solar Telescope Network viewer", 45, 31, 102, 8},
+    {-1, ControlKind::Label, "HELVARRA developers", 45, 31, 102, 8},
     {IDOK, ControlKind::DefaultButton, "OK", 178, 7, 50, 14},
-    {-1, ControlKind::Label, "HELVARRA developers", 45, 44, 105, 8},
-    {-1, ControlKind::Label, "December 2026", 45, 57, 48, 8},
+    {-1, ControlKind::Label, "Radio Solar Telescope Network", 45, 44, 105, 8},
+    {-1, ControlKind::Label, "Dec 2026", 45, 57, 48, 8},
 }};
 
 }  // namespace helvarra::resources

@@ -3,8 +3,9 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "platform/qt/qt_icon.h"
+#include "platform/qt/qt_dialog_look.h"
 #include "platform/qt/qt_dialog_units.h"
+#include "platform/qt/qt_icon.h"
 #include "resources/dialog_templates.h"
 #include "resources/strings.h"
 
@@ -12,7 +13,6 @@ namespace helvarra::qt {
 namespace {
 
 namespace res = resources;
-
 
 }  // namespace
 
@@ -41,6 +41,8 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     control->setGeometry(PixelRect(c));
     if (c.kind == res::ControlKind::Icon) control->resize(32, 32);
   }
+  // Its own window, so it takes the dialogs' look itself.
+  ApplyDialogLook(*this);
   if (auto* ok = findChild<QPushButton*>()) ok->setFocus();
 }
 

@@ -4,32 +4,44 @@
 #include <QStylePainter>
 
 namespace helvarra::qt {
+namespace {
+
+// The dialog's check boxes: a 13-pixel box at the left edge, centred in
+// height, and the label 3 pixels after it, so "15400 MHZ" fits its
+// 75-pixel control.
+constexpr int kBoxSize = 13;
+constexpr int kTextLeft = kBoxSize + 3;
+
+}  // namespace
 
 ChannelCheckBox::ChannelCheckBox(const QString& text, std::function<QColor()> bandColour, QWidget* parent)
     : QCheckBox(text, parent), bandColour_(std::move(bandColour)) {}
+
+QRect ChannelCheckBox::TextArea() const { return QRect(kTextLeft, 0, width() - kTextLeft, height()); }
 
 void ChannelCheckBox::paintEvent(QPaintEvent*) {
   QStylePainter p(this);
   QStyleOptionButton option;
   initStyleOption(&option);
-  const QString label = option.text;
-  option.text.clear();
-  p.drawControl(QStyle::CE_CheckBox, option);
+  option.rect = QRect(0, (height() - kBoxSize) / 2, kBoxSize, kBoxSize);
+  p.drawPrimitive(QStyle::PE_IndicatorCheckBox, option);
 
   // The label on its band, as wide as its text.
-  option.text = label;
-  const QRect contents = style()->subElementRect(QStyle::SE_CheckBoxContents, &option, this);
-  const QRect text = option.fontMetrics.boundingRect(contents, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, label);
+  const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic;
+  const QRect area = TextArea();
+  const QRect label = fontMetrics().boundingRect(area, flags, text());
   const QColor band = bandColour_ ? bandColour_() : QColor();
-  if (band.isValid()) p.fillRect(text.adjusted(-1, 0, 1, 0), band);
-  p.drawItemText(contents, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, option.palette,
-                 isEnabled(), label, QPalette::WindowText);
+  if (band.isValid()) p.fillRect(label.adjusted(-1, 0, 1, 0), band);
+  p.drawItemText(area, flags, palette(), isEnabled(), text(), QPalette::WindowText);
   if (hasFocus()) {
     QStyleOptionFocusRect focus;
     focus.initFrom(this);
-    focus.rect = text.adjusted(-2, -1, 2, 1);
+    focus.rect = label.adjusted(-2, -1, 2, 1);
     p.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
   }
 }
+
+// The whole control takes the click, box and label alike.
+bool ChannelCheckBox::hitButton(const QPoint& pos) const { return rect().contains(pos); }
 
 }  // namespace helvarra::qt

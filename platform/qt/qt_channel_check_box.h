@@ -13,8 +13,12 @@ class ChannelCheckBox : public QCheckBox {
   // bandColour is asked on every paint, as a control asks its dialog.
   ChannelCheckBox(const QString& text, std::function<QColor()> bandColour, QWidget* parent);
 
+  // Where the label is drawn: right of the box, the control's full height.
+  QRect TextArea() const;
+
  protected:
   void paintEvent(QPaintEvent* event) override;
+  bool hitButton(const QPoint& pos) const override;
 
  private:
   std::function<QColor()> bandColour_;

@@ -9,6 +9,7 @@
 
 #include "chart/chart_layout.h"
 #include "platform/qt/qt_about_dialog.h"
+#include "platform/qt/qt_dialog_look.h"
 #include "platform/qt/qt_file_dialog.h"
 #include "platform/qt/qt_icon.h"
 #include "platform/qt/qt_print_dialog.h"
@@ -23,10 +24,9 @@ namespace res = resources;
 
 QString ToQString(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
-// This platform has no colour of active window borders; a light warm grey
-// stands in, and the dialog's background takes it too so the chart's text
+// The chart's background is the dialog's window colour, so the chart's text
 // cells sit on the window's own colour.
-constexpr Colour kActiveBorderStandIn = MakeColour(212, 208, 200);
+constexpr Colour kActiveBorderStandIn = kDialogWindowColour;
 
 constexpr int kTimerMilliseconds = 2000;
 
@@ -76,14 +76,7 @@ FluxDialog& QtWindowServices::OpenMainWindow(DialogEvents* events) {
   dialog_ = std::make_unique<FluxDialog>(
       canvas_, [this](const WindowEvent& e) { return Deliver(e); },
       [this](int id, int kind) { return ControlBackground(id, kind); });
-  QPalette palette = dialog_->palette();
-  palette.setColor(QPalette::Window, ToQColor(kActiveBorderStandIn));
-  dialog_->setPalette(palette);
-  // The dialog's 8-point sans-serif face, 11 pixels high.
-  QFont font(QStringLiteral("Liberation Sans"));
-  font.setPixelSize(11);
-  dialog_->setFont(font);
-  canvas_.SetPictureSource([this] { return dialog_ ? dialog_->grab().toImage() : canvas_.Image(); });
+  canvas_.SetPictureSource([this] { return dialog_ ? dialog_->Picture() : canvas_.Image(); });
   if (events_ != nullptr) events_->InitWindow();
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
     QRect frame = dialog_->frameGeometry();
