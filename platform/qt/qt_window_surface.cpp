@@ -21,6 +21,7 @@ QtWindowSurface::QtWindowSurface(QtCanvas& canvas) : canvas_(canvas) {
   const QFontMetrics metrics(font_);
   cellHeight_ = metrics.height();
   ascent_ = metrics.ascent();
+  maxCharWidth_ = metrics.maxWidth();
 }
 
 void QtWindowSurface::TakePixels() {
@@ -63,6 +64,7 @@ void QtWindowSurface::SelectFont(const Font& font) {
   const QFontMetrics metrics(font_);
   cellHeight_ = metrics.height();
   ascent_ = metrics.ascent();
+  maxCharWidth_ = metrics.maxWidth();
   cellWidth_ = 0;
   glyphs_ = nullptr;
   if (QFontInfo(font_).fixedPitch()) {
@@ -71,31 +73,45 @@ void QtWindowSurface::SelectFont(const Font& font) {
   }
 }
 
+// Text comes as UTF-8 (file names may hold accents); a character, not a
+// byte, takes a cell.
 void QtWindowSurface::PutText(int x, int y, std::string_view text) {
-  const int count = static_cast<int>(text.size());
-  const QString s = QString::fromLatin1(text.data(), count);
-  const int width = cellWidth_ > 0 ? cellWidth_ * count : QFontMetrics(font_).horizontalAdvance(s);
-  // The character cells take the background colour first.
+  const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  const int count = static_cast<int>(s.size());
+  // The character cells take the background colour first. A proportional
+  // font's cells are as wide as its widest character, so that a text padded
+  // to a number of characters erases any other text of that many.
+  const int width = cellWidth_ > 0 ? cellWidth_ * count
+                                   : std::max(QFontMetrics(font_).horizontalAdvance(s), maxCharWidth_ * count);
   Fill(x, y, x + width, y + cellHeight_, background_);
-  if (glyphs_ != nullptr) {
-    const QRgb ink = qRgb(RedOf(text_), GreenOf(text_), BlueOf(text_));
-    for (int i = 0; i < count; ++i)
-      for (const QPoint& d : glyphs_->Of(static_cast<unsigned char>(text[static_cast<std::size_t>(i)]))) {
-        const int px = x + cellWidth_ * i + d.x(), py = y + d.y();
-        if (px >= 0 && py >= 0 && px < width_ && py < height_) reinterpret_cast<QRgb*>(pixels_ + py * stride_)[px] = ink;
-      }
+  QPainter* painter = nullptr;
+  auto usePainter = [&]() -> QPainter& {
+    if (painter == nullptr) {
+      painter = &canvas_.Painter();
+      painter->setFont(font_);
+      painter->setPen(ToQColor(text_));
+      painter->setBackgroundMode(Qt::TransparentMode);
+    }
+    return *painter;
+  };
+  const int baseline = y + ascent_;
+  if (cellWidth_ == 0) {
+    usePainter().drawText(x, baseline, s);
     return;
   }
-  QPainter& p = canvas_.Painter();
-  p.setFont(font_);
-  p.setPen(ToQColor(text_));
-  p.setBackgroundMode(Qt::TransparentMode);
-  const int baseline = y + ascent_;
-  if (cellWidth_ > 0) {
-    for (int i = 0; i < count; ++i)
-      if (s[i] != QLatin1Char(' ')) p.drawText(x + cellWidth_ * i, baseline, QString(s[i]));
-  } else {
-    p.drawText(x, baseline, s);
+  const QRgb ink = qRgb(RedOf(text_), GreenOf(text_), BlueOf(text_));
+  for (int i = 0; i < count; ++i) {
+    const QChar c = s[i];
+    if (c == QLatin1Char(' ')) continue;
+    const int cellX = x + cellWidth_ * i;
+    if (glyphs_ == nullptr || c.unicode() > 0xFF) {
+      usePainter().drawText(cellX, baseline, QString(c));
+      continue;
+    }
+    for (const QPoint& d : glyphs_->Of(static_cast<unsigned char>(c.unicode()))) {
+      const int px = cellX + d.x(), py = y + d.y();
+      if (px >= 0 && py >= 0 && px < width_ && py < height_) reinterpret_cast<QRgb*>(pixels_ + py * stride_)[px] = ink;
+    }
   }
 }
 

@@ -53,6 +53,7 @@ class QtWindowSurface : public DrawingSurface {
   QFont font_;
   int cellWidth_ = 0;  // fixed-pitch fonts are drawn a cell at a time
   int cellHeight_ = 0, ascent_ = 0;
+  int maxCharWidth_ = 0;  // a proportional font's widest character
   const GlyphMasks* glyphs_ = nullptr;
   int penX_ = 0, penY_ = 0;
 };
