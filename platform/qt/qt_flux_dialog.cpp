@@ -10,8 +10,9 @@
 
 #include "chart/chart_layout.h"
 #include "platform/qt/qt_channel_check_box.h"
-#include "platform/qt/qt_window_surface.h"
+#include "platform/qt/qt_dialog_look.h"
 #include "platform/qt/qt_dialog_units.h"
+#include "platform/qt/qt_window_surface.h"
 #include "resources/dialog_templates.h"
 
 namespace helvarra::qt {
@@ -19,9 +20,14 @@ namespace {
 
 namespace res = resources;
 
-
 bool InPlot(const QPoint& p) {
   return p.x() >= kPlotRect.left && p.x() < kPlotRect.right && p.y() >= kPlotRect.top && p.y() < kPlotRect.bottom;
+}
+
+// Alt+Space opens the window menu, whichever control has the focus; a push
+// button or check box would otherwise take the Space as a press.
+bool IsWindowMenuKey(const QKeyEvent& key) {
+  return key.key() == Qt::Key_Space && (key.modifiers() & ~Qt::KeypadModifier) == Qt::AltModifier;
 }
 
 }  // namespace
@@ -35,6 +41,7 @@ FluxDialog::FluxDialog(QtCanvas& canvas, Deliver deliver, ControlBackground cont
   setAttribute(Qt::WA_OpaquePaintEvent);
   setSizeGripEnabled(false);
   BuildControls();
+  ApplyDialogLook(*this);
 
   windowMenu_.addAction(tr("Mi&nimise"), this, [this] { Send({.kind = EventKind::SystemCommand, .command = SC_MINIMIZE}); });
   windowMenu_.addAction(tr("&Close"), this, [this] { Send({.kind = EventKind::SystemCommand, .command = SC_CLOSE}); });
@@ -80,6 +87,7 @@ void FluxDialog::BuildControls() {
     control->setObjectName(QStringLiteral("control%1").arg(c.id));
     control->setGeometry(PixelRect(c));
     control->setFocusPolicy(Qt::StrongFocus);
+    control->installEventFilter(this);
     controls_[c.id] = control;
     if (previous != nullptr) setTabOrder(previous, control);
     previous = control;
@@ -114,6 +122,12 @@ bool FluxDialog::event(QEvent* event) {
 }
 
 bool FluxDialog::eventFilter(QObject* watched, QEvent* event) {
+  if ((event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) && watched != windowHandle() &&
+      IsWindowMenuKey(*static_cast<QKeyEvent*>(event))) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (event->type() == QEvent::KeyPress && !key->isAutoRepeat()) ShowWindowMenu(mapToGlobal(QPoint(0, 0)));
+    return true;
+  }
   if (watched == slider_ && event->type() == QEvent::MouseButtonRelease &&
       static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
     // After the slider has taken the release and settled its position.
@@ -143,7 +157,7 @@ void FluxDialog::mousePressEvent(QMouseEvent* event) {
 }
 
 void FluxDialog::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Space && event->modifiers() == Qt::AltModifier) {
+  if (IsWindowMenuKey(*event)) {
     ShowWindowMenu(mapToGlobal(QPoint(0, 0)));
     return;
   }
@@ -156,6 +170,15 @@ void FluxDialog::changeEvent(QEvent* event) {
     if ((change->oldState() & Qt::WindowMinimized) && !(windowState() & Qt::WindowMinimized)) RequestPaint();
   }
   QDialog::changeEvent(event);
+}
+
+QImage FluxDialog::Picture() {
+  // Drawn one window pixel to one picture pixel, whatever the screen's
+  // scale: the chart's pixels exactly, the controls as at 100 %.
+  QImage picture(size(), QImage::Format_RGB32);
+  picture.setDevicePixelRatio(1.0);
+  render(&picture);
+  return picture;
 }
 
 void FluxDialog::ShowWindowMenu(const QPoint& globalPos) { windowMenu_.popup(globalPos); }

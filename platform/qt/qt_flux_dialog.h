@@ -32,6 +32,8 @@ class FluxDialog : public QDialog {
   void EndWith(int code) { QDialog::done(code); }
   // The window's paint request: the frame painter runs once for it.
   void RequestPaint();
+  // The window's picture, controls included, one pixel per window pixel.
+  QImage Picture();
 
   void accept() override;
   void reject() override;
