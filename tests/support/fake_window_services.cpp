@@ -122,11 +122,14 @@ void FakeWindowServices::EndPaintCycle(std::unique_ptr<DrawingSurface>) { ++pain
 
 void FakeWindowServices::EraseIconBackground(DrawingSurface&) { ++iconErasures; }
 
-void FakeWindowServices::SetSliderPos(int position) { sliderPos = std::clamp(position, 0, sliderMax); }
+// Like the real slider, a position is held to the range and never negative,
+// even while the maximum the viewer sent is.
+void FakeWindowServices::SetSliderPos(int position) { sliderPos = std::clamp(position, 0, std::max(sliderMax, 0)); }
 
+// The maximum is kept as the viewer sent it, negative or not.
 void FakeWindowServices::SetSliderMax(int maximum) {
-  sliderMax = std::max(maximum, 0);
-  sliderPos = std::min(sliderPos, sliderMax);
+  sliderMax = maximum;
+  sliderPos = std::clamp(sliderPos, 0, std::max(sliderMax, 0));
 }
 
 void FakeWindowServices::StopTimer() {
@@ -152,8 +155,10 @@ int FakeWindowServices::ReadControls(int controlId) const {
   return it == checks.end() ? 0 : it->second;
 }
 
-std::optional<ChosenFile> FakeWindowServices::ChooseOpenFile(std::string_view, std::string_view) {
+std::optional<ChosenFile> FakeWindowServices::ChooseOpenFile(std::string_view initialName, std::string_view filter) {
   ++fileDialogs;
+  fileDialogInitialName = std::string(initialName);
+  fileDialogFilter = std::string(filter);
   return fileChoice;
 }
 

@@ -159,7 +159,7 @@ class FakeWindowServices : public WindowServices {
 
   std::vector<DrawOp> log;
   std::map<int, int> checks;  // check box states by control id
-  int sliderPos = 0, sliderMax = 100;
+  int sliderPos = 0, sliderMax = 100;  // the maximum as last sent
   bool timerRunning = false;
   int timerStarts = 0, timerStops = 0;
   std::vector<Message> messages;
@@ -170,6 +170,7 @@ class FakeWindowServices : public WindowServices {
   std::vector<int> modalRuns;  // template ids
   std::optional<ChosenFile> fileChoice;
   int fileDialogs = 0;
+  std::string fileDialogInitialName, fileDialogFilter;  // as the last dialog got them
   std::optional<std::string> printerDevice;
   int printerBeginResult = 1;
   Size printerPage;

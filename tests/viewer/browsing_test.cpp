@@ -67,6 +67,20 @@ TEST_F(BrowseTest, StopEndsTheBrowseAndBrowseStartsOverAtTheFirstRecord) {
   EXPECT_EQ(v.dlg.m_nRecordIndex, 1861);
 }
 
+TEST_F(BrowseTest, BrowseDuringABrowseStartsOverAtTheFirstRecord) {
+  v.Send(EventKind::Command, 1001);
+  Tick();
+  Tick();
+  EXPECT_EQ(v.dlg.m_nRecordIndex, 3660);
+  v.Send(EventKind::Command, 1001);
+  EXPECT_EQ(v.dlg.m_nRecordIndex, 0);
+  EXPECT_EQ(v.fake.timerStarts, 2);
+  EXPECT_TRUE(v.fake.timerRunning);
+  Tick();
+  EXPECT_EQ(v.dlg.m_nStartMinute, 1);
+  EXPECT_EQ(v.dlg.m_nRecordIndex, 1861);
+}
+
 TEST_F(BrowseTest, SliderReleaseMovesTheWindowOnlyWhenNotBrowsing) {
   v.fake.sliderPos = 7200;
   const int acquired = v.fake.acquired;

@@ -122,6 +122,16 @@ TEST(ChannelControlsTest, SelectToggleClearsAllOnlyWhenAllAreShown) {
   for (int k = 0; k < 8; ++k) EXPECT_EQ(v.dlg.ShowFlag(k), 0);
   EXPECT_EQ(v.fake.checks.at(1009), 0);
   EXPECT_EQ(v.fake.acquired, 1);  // InitWindow's only: no file, no drawing
+
+  // With a file open each toggle redraws the chart with the new channels.
+  v.Open("a.apl", FakeViewer::Series(0, 200));
+  v.fake.ClearLog();
+  v.Send(EventKind::Command, 1004);
+  EXPECT_FALSE(v.fake.TraceStrokes().empty());
+  v.fake.ClearLog();
+  v.Send(EventKind::Command, 1004);
+  EXPECT_FALSE(v.fake.Ops(Op::Line).empty());  // grid and ticks
+  EXPECT_TRUE(v.fake.TraceStrokes().empty());
 }
 
 TEST(ChannelControlsTest, CheckBoxFlipsItsFlagAndRedrawsOnlyWithAFile) {

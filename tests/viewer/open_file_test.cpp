@@ -43,13 +43,19 @@ TEST(OpenFileTest, DrawsThePanelInOrder) {
     }
   }
   EXPECT_EQ(v.dlg.m_strPathName, (v.dir / "day.apl").string());
+  EXPECT_EQ(v.fake.fileDialogInitialName, "D:*.*");
+  EXPECT_EQ(v.fake.fileDialogFilter,
+            "All Files (*.*)|*.*|Learmonth Files (*.apl)|*.apl|Palehua Files (*.phf)|*.phf|"
+            "Sagamore Hill Files (*.k7o)|*.k7O|San Vito Files (*.lis)|*.lis||");
   EXPECT_EQ(v.dlg.m_bFileLoaded, 1);
   EXPECT_EQ(v.dlg.m_bIdle, 1);
   EXPECT_TRUE(v.fake.messages.empty());
 }
 
+// Fewer than 60 records send a negative maximum; the index read back from
+// the slider is still never negative.
 TEST(OpenFileTest, SliderRangeIsTheRecordCountLessSixty) {
-  for (auto [count, max] : {std::pair{60, 0}, std::pair{61, 1}, std::pair{10, 0}, std::pair{1800, 1740}}) {
+  for (auto [count, max] : {std::pair{60, 0}, std::pair{61, 1}, std::pair{10, -50}, std::pair{1800, 1740}}) {
     FakeViewer v;
     v.fake.sliderPos = 7;
     v.Open("a.apl", FakeViewer::Series(3600, count));
