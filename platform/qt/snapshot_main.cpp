@@ -62,6 +62,9 @@ is needed.
   --channels LIST        the frequencies drawn, in MHz, separated by commas:
                          245,410,610,1415,2695,4995,8800,15400 (the default is
                          all of them); "none" draws the empty chart
+  --browse-to-end        the window a browse from the file's first record ends
+                         on: "&Browse" pressed and its steps run until the end
+                         of the file stops it
   --whole-window         the window with its buttons, check boxes and slider, as
                          printing puts it on the page; without it, the chart
                          alone
@@ -86,6 +89,7 @@ struct Options {
   std::optional<int> minuteOfDay;
   std::array<bool, kChannelCount> channels{true, true, true, true, true, true, true, true};
   bool wholeWindow = false;
+  bool browseToEnd = false;
   bool help = false;
 };
 
@@ -169,6 +173,9 @@ std::optional<Options> ParseArguments(int argc, char** argv, UsageError& error) 
     } else if (name == "--whole-window") {
       if (!flag()) return std::nullopt;
       options.wholeWindow = true;
+    } else if (name == "--browse-to-end") {
+      if (!flag()) return std::nullopt;
+      options.browseToEnd = true;
     } else if (name == "-o" || name == "--output") {
       const auto v = value();
       if (!v) return std::nullopt;
@@ -218,8 +225,8 @@ std::optional<Options> ParseArguments(int argc, char** argv, UsageError& error) 
     error.text = "no picture to write: give -o OUT.png";
     return std::nullopt;
   }
-  if (options.index && options.minuteOfDay) {
-    error.text = "--index and --time both choose the record; give one";
+  if ((options.index ? 1 : 0) + (options.minuteOfDay ? 1 : 0) + (options.browseToEnd ? 1 : 0) > 1) {
+    error.text = "--index, --time and --browse-to-end each choose the window; give one";
     return std::nullopt;
   }
   return options;
@@ -359,9 +366,28 @@ class Snapshot {
       if (!failures_.empty()) return std::nullopt;
     }
 
+    if (options_.browseToEnd && !BrowseToEnd(window)) return std::nullopt;
+
     services_.Canvas().Finish();
     const QImage picture = options_.wholeWindow ? services_.Canvas().Picture() : services_.Canvas().Image();
     return picture.copy(kPictureArea).convertToFormat(QImage::Format_RGB32);
+  }
+
+  // "&Browse", then the timer's steps one after another until the end of the
+  // file stops the browse (a step moves the window on 30 minutes).
+  bool BrowseToEnd(helvarra::qt::FluxDialog& window) {
+    if (auto* browse = qobject_cast<QPushButton*>(window.Control(res::IDC_BROWSE))) browse->click();
+    services_.StopTimer();  // the steps are run here, not by the clock
+    const long limit = 10L + dlg_.m_nRecordCount / 60;
+    for (long tick = 0; dlg_.m_bBrowsing == 1 && tick < limit && failures_.empty(); ++tick)
+      services_.Deliver({.kind = helvarra::EventKind::TimerTick, .id = 1});
+    Settle();
+    if (!failures_.empty()) return false;
+    if (dlg_.m_bBrowsing == 1) {
+      failures_.push_back("the browse did not reach the end of the file");
+      return false;
+    }
+    return true;
   }
 
   const std::vector<std::string>& Failures() const { return failures_; }

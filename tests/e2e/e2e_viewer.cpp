@@ -1,11 +1,13 @@
 // The built program under a real X server, used as a person would: start it,
-// open the sample through its own file dialog with the mouse and keyboard,
-// look at the screen, click on a trace, print to PDF, switch channels, browse
-// to the end, and quit with Escape. Nothing may be written to the working
+// open its window menu with Alt+Space, open the sample through its own file
+// dialog with the mouse and keyboard, look at the screen, click on a trace,
+// print to PDF, switch channels, browse to the end, and quit with Escape.
+// Every step waits for what the screen shows, and the controls are clicked
+// where the dialog's template puts them. Nothing may be written to the working
 // directory or the home directory but the printed file. Built with the
 // sanitizers, the same run is the leak check of the whole program.
 //
-// e2e_viewer TARRAWIN SAMPLE [SCREENSHOT.png]   (DISPLAY must name the server)
+// e2e_viewer TARRAWIN SNAPSHOT SAMPLE [SCREENSHOT.png]   (DISPLAY must name the server)
 
 #include <QDir>
 #include <QDirIterator>
@@ -21,6 +23,8 @@
 #include <QThread>
 #include <cstdio>
 #include <functional>
+
+#include "resources/dialog_templates.h"
 
 namespace {
 
@@ -38,12 +42,14 @@ QString Xdotool(const QStringList& args) {
   return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
 }
 
+// Polls a condition on what the screen shows (or the processes do) until it
+// holds or the time is up.
 bool WaitFor(const std::function<bool()>& condition, int ms) {
   QElapsedTimer clock;
   clock.start();
   while (clock.elapsed() < ms) {
     if (condition()) return true;
-    QThread::msleep(100);
+    QThread::msleep(50);
   }
   return condition();
 }
@@ -67,6 +73,38 @@ void Click(const QPoint& at) {
 }
 
 QImage Screen() { return QGuiApplication::primaryScreen()->grabWindow(0).toImage(); }
+
+// The main window's client area as the screen shows it.
+QImage Window(const QPoint& origin) {
+  return Screen().copy(QRect(origin, QSize(798, 574))).convertToFormat(QImage::Format_RGB32);
+}
+
+// Where the dialog's template puts a control: its centre in client pixels.
+QPoint Centre(int id) {
+  using namespace helvarra::resources;
+  for (const ControlTemplate& c : kMainDialogControls)
+    if (c.id == id)
+      return {DialogUnitsToPixelsX(c.x) + DialogUnitsToPixelsX(c.width) / 2,
+              DialogUnitsToPixelsY(c.y) + DialogUnitsToPixelsY(c.height) / 2};
+  return {-1, -1};
+}
+
+using helvarra::resources::IDC_BROWSE, helvarra::resources::IDC_FILES, helvarra::resources::IDC_PRINT,
+    helvarra::resources::IDC_SELECT_TOGGLE, helvarra::resources::IDC_CHECK_FIRST;
+
+// Presses a key in a dialog until it goes away: a dialog may not take keys in
+// the first moments after it appears.
+bool PressUntilGone(const QString& title, const QString& key) {
+  return WaitFor(
+      [&] {
+        const QString window = FindWindow(title);
+        if (window.isEmpty()) return true;
+        Xdotool({"windowfocus", "--sync", window});
+        Xdotool({"key", key});
+        return WaitFor([&] { return FindWindow(title).isEmpty(); }, 1500);
+      },
+      20000);
+}
 
 QStringList Listing(const QString& dir) {
   QStringList files;
@@ -130,13 +168,14 @@ void CheckPrintedPage(const QString& pdf, const QImage& window) {
 
 int main(int argc, char** argv) {
   QGuiApplication app(argc, argv);
-  if (argc < 3) {
-    std::fprintf(stderr, "usage: e2e_viewer TARRAWIN SAMPLE [SCREENSHOT.png]\n");
+  if (argc < 4) {
+    std::fprintf(stderr, "usage: e2e_viewer TARRAWIN SNAPSHOT SAMPLE [SCREENSHOT.png]\n");
     return 2;
   }
-  QTemporaryDir work, home;
-  const QString sample = QFileInfo(QString::fromLocal8Bit(argv[2])).fileName();
-  QFile::copy(QString::fromLocal8Bit(argv[2]), work.filePath(sample));
+  QTemporaryDir work, home, scratch;
+  const QString snapshot = QString::fromLocal8Bit(argv[2]), samplePath = QString::fromLocal8Bit(argv[3]);
+  const QString sample = QFileInfo(samplePath).fileName();
+  QFile::copy(samplePath, work.filePath(sample));
   const QStringList workBefore = Listing(work.path()), homeBefore = Listing(home.path());
 
   QProcess viewer;
@@ -153,30 +192,60 @@ int main(int argc, char** argv) {
 
   QString main;
   Check(WaitFor([&] { return !(main = FindWindow("^HELVARRA$")).isEmpty(); }, 15000), "its window appears");
-  QThread::msleep(500);
   const QPoint origin = WindowOrigin(main);
+  // Painted: the empty black plot on the window's own colour.
+  Check(WaitFor([&] {
+          const QImage w = Window(origin);
+          return (w.pixel(380, 260) & 0xFFFFFF) == 0 && (w.pixel(40, 40) & 0xFFFFFF) == 0xD4D0C8;
+        }, 15000),
+        "the window is painted");
 
-  // "&Files" at (704, 137), 75 x 22: the file dialog opens in the working
-  // directory; type the sample's name and press Enter.
-  Click(origin + QPoint(741, 148));
+  // Alt+Space with the focus on "&Quit" opens the window menu at the window's
+  // top left, and quits nothing; Escape closes the menu only.
+  const QRect menuCorner(0, 0, 120, 60);
+  const QImage corner = Window(origin).copy(menuCorner);
+  Xdotool({"windowfocus", "--sync", main});
+  Xdotool({"key", "alt+space"});
+  Check(WaitFor([&] { return Window(origin).copy(menuCorner) != corner; }, 10000), "Alt+Space shows the window menu");
+  Check(viewer.state() == QProcess::Running && !FindWindow("^HELVARRA$").isEmpty(), "and the program runs on");
+  Xdotool({"key", "Escape"});
+  Check(WaitFor([&] { return Window(origin).copy(menuCorner) == corner; }, 10000), "Escape closes the menu");
+  Check(viewer.state() == QProcess::Running && !FindWindow("^HELVARRA$").isEmpty(), "and only the menu");
+
+  // "&Files": the file dialog opens in the working directory; type the
+  // sample's name and press Enter.
+  Click(origin + Centre(IDC_FILES));
   QString open;
   Check(WaitFor([&] { return !(open = FindWindow("^Open$")).isEmpty(); }, 10000), "the file dialog opens");
-  QThread::msleep(500);
-  Xdotool({"windowfocus", "--sync", open});
-  Xdotool({"type", "--delay", "20", sample});
-  Xdotool({"key", "Return"});
-  Check(WaitFor([&] { return FindWindow("^Open$").isEmpty(); }, 10000), "the file dialog closes");
-  QThread::msleep(1000);
+  // The name is typed again (over what the field holds) until the dialog
+  // takes it: a dialog may not take keys in its first moments.
+  Check(WaitFor(
+            [&] {
+              Xdotool({"windowfocus", "--sync", open});
+              Xdotool({"key", "ctrl+a"});
+              Xdotool({"type", "--delay", "20", sample});
+              Xdotool({"key", "Return"});
+              return WaitFor([&] { return FindWindow("^Open$").isEmpty(); }, 2000);
+            },
+            20000),
+        "the file dialog takes the name and closes");
 
   // The first window of the sample: 22:31 to 23:01, quiet Sun, every channel
   // drawn in its colour inside the plot.
-  QImage shot = Screen().copy(QRect(origin, QSize(798, 574))).convertToFormat(QImage::Format_RGB32);
+  QImage shot;
   int inPlot[8] = {};
-  for (int y = 10; y < 510; ++y)
-    for (int x = 80; x < 680; ++x)
-      for (int k = 0; k < 8; ++k) inPlot[k] += (shot.pixel(x, y) & 0xFFFFFF) == (kChannels[k] & 0xFFFFFF);
+  auto countChannels = [&] {
+    shot = Window(origin);
+    for (int k = 0; k < 8; ++k) inPlot[k] = 0;
+    for (int y = 10; y < 510; ++y)
+      for (int x = 80; x < 680; ++x)
+        for (int k = 0; k < 8; ++k) inPlot[k] += (shot.pixel(x, y) & 0xFFFFFF) == (kChannels[k] & 0xFFFFFF);
+    for (int k = 0; k < 8; ++k)
+      if (inPlot[k] <= 100) return false;
+    return true;
+  };
+  WaitFor(countChannels, 15000);
   for (int k = 0; k < 8; ++k) Check(inPlot[k] > 100, QString("channel %1 drawn in its colour (%2 pixels)").arg(k).arg(inPlot[k]));
-  Check((shot.pixel(300, 200) & 0xFFFFFF) != 0xFFFFFF, "the plot is not blank");
 
   // A click on a trace names it at (690, 80): find a 2695 MHz pixel.
   QPoint trace(-1, -1);
@@ -185,47 +254,49 @@ int main(int argc, char** argv) {
       if ((shot.pixel(x, y) & 0xFFFFFF) == (kChannels[4] & 0xFFFFFF)) trace = QPoint(x, y);
   Check(trace.x() > 0, "a 2695 MHz pixel to click on");
   Click(origin + trace);
-  QThread::msleep(700);
-  shot = Screen().copy(QRect(origin, QSize(798, 574))).convertToFormat(QImage::Format_RGB32);
   int white = 0;
-  for (int y = 80; y < 95; ++y)
-    for (int x = 690; x < 690 + 8 * 8; ++x) white += (shot.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF;
+  WaitFor([&] {
+    shot = Window(origin);
+    white = 0;
+    for (int y = 80; y < 95; ++y)
+      for (int x = 690; x < 690 + 8 * 8; ++x) white += (shot.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF;
+    return white > 20;
+  }, 10000);
   Check(white > 20, QString("the read-out writes the channel's label in white (%1 pixels)").arg(white));
-  if (argc > 3) shot.save(QString::fromLocal8Bit(argv[3]));
+  if (argc > 4) shot.save(QString::fromLocal8Bit(argv[4]));
 
-  // "&Print" at (704, 229), 75 x 23: print to the PDF printer the dialog
-  // offers where there is no real printer, into the file it proposes.
+  // "&Print": print to the PDF printer the dialog offers where there is no
+  // real printer, into the file it proposes.
   const QString pdf = home.filePath("print.pdf");
-  Click(origin + QPoint(741, 240));
-  QString print;
-  Check(WaitFor([&] { return !(print = FindWindow("^Print$")).isEmpty(); }, 10000), "the print dialog opens");
-  QThread::msleep(700);
-  if (!print.isEmpty()) {
-    Xdotool({"windowfocus", "--sync", print});
-    Xdotool({"key", "Return"});
-  }
-  QString box;
-  Check(WaitFor([&] { return !(box = FindWindow("^Tarrawin$")).isEmpty(); }, 15000), "a message names the printer");
-  if (!box.isEmpty()) {
-    Xdotool({"windowfocus", "--sync", box});
-    Xdotool({"key", "Return"});
-  }
-  Check(WaitFor([&] { return QFileInfo::exists(pdf); }, 10000), "the PDF file is written");
+  Click(origin + Centre(IDC_PRINT));
+  Check(WaitFor([&] { return !FindWindow("^Print$").isEmpty(); }, 10000), "the print dialog opens");
+  Check(PressUntilGone("^Print$", "Return"), "the print dialog takes Enter");
+  Check(WaitFor([&] { return !FindWindow("^Tarrawin$").isEmpty(); }, 15000), "a message names the printer");
+  Check(PressUntilGone("^Tarrawin$", "Return"), "the message closes");
+  Check(WaitFor([&] { return QFileInfo(pdf).size() > 0; }, 10000), "the PDF file is written");
   CheckPrintedPage(pdf, shot);  // printing redraws the same picture
 
-  // Channels off and on, all at once, then a browse through to the end of
-  // the three-hour sample (six windows, two seconds each).
-  Click(origin + QPoint(750, 346));  // "245 MHZ"
-  Click(origin + QPoint(741, 302));  // "&Select Toggle": all on
-  Click(origin + QPoint(741, 302));  // all off
-  Click(origin + QPoint(741, 302));  // all on
-  Click(origin + QPoint(741, 178));  // "&Browse"
-  QThread::msleep(14000);
-  shot = Screen().copy(QRect(origin, QSize(798, 574))).convertToFormat(QImage::Format_RGB32);
-  int traces = 0;
-  for (int y = 10; y < 510; ++y)
-    for (int x = 80; x < 680; ++x) traces += (shot.pixel(x, y) & 0xFFFFFF) == (kChannels[7] & 0xFFFFFF);
-  Check(traces > 0, "the browse ends on the file's last window, traces shown");
+  // Channels off and on, all at once.
+  Click(origin + Centre(IDC_CHECK_FIRST));
+  Click(origin + Centre(IDC_SELECT_TOGGLE));  // all on
+  Click(origin + Centre(IDC_SELECT_TOGGLE));  // all off
+  Click(origin + Centre(IDC_SELECT_TOGGLE));  // all on
+  Check(WaitFor(countChannels, 15000), "every channel drawn again after the toggles");
+
+  // A browse through to the end of the three-hour sample ends on the window
+  // tarrawin-snapshot draws for the end of a browse: the screen must come to
+  // show it, which it never does if the browse does not move.
+  const QString expectedPng = scratch.filePath("browse-end.png");
+  QProcess snap;
+  snap.start(snapshot, {samplePath, "--browse-to-end", "-o", expectedPng});
+  snap.waitForFinished(60000);
+  const QImage expected = QImage(expectedPng).convertToFormat(QImage::Format_RGB32);
+  Check(snap.exitCode() == 0 && !expected.isNull(), "tarrawin-snapshot draws the window a browse ends on");
+  const QRect chart(60, 9, 621, 527);  // plot and time axis, clear of the read-out
+  Click(origin + Centre(IDC_BROWSE));
+  const bool ended = !expected.isNull() && WaitFor([&] { return Window(origin).copy(chart) == expected.copy(chart); }, 60000);
+  Check(ended, "the browse ends on the file's last window");
+  Check(viewer.state() == QProcess::Running, "the program runs on");
 
   Xdotool({"windowfocus", "--sync", main});
   Xdotool({"key", "Escape"});

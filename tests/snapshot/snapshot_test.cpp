@@ -165,6 +165,22 @@ INSTANTIATE_TEST_SUITE_P(
                       SliderCase{"TimeInTheLastMinute", true, {"--time", "00:19"}, 1700, false}),
     [](const ::testing::TestParamInfo<SliderCase>& info) { return std::string(info.param.name); });
 
+TEST_F(SnapshotTest, BrowseToEndIsTheWindowTheViewersBrowseEndsOn) {
+  const Outcome r = Snap({QString::fromStdString(sample), "--browse-to-end", "-o", Out()});
+  ASSERT_EQ(r.status, 0) << r.err;
+  OpenPath(sample, "20240514_learmonth.apl");
+  const QImage first = Chart();
+  dlg.Dispatch({.kind = EventKind::Command, .id = 1001});
+  int ticks = 0;
+  for (; dlg.m_bBrowsing == 1 && ticks < 50; ++ticks) services.Deliver({.kind = EventKind::TimerTick, .id = 1});
+  EXPECT_EQ(ticks, 6);  // three hours: six windows
+  EXPECT_EQ(Differences(Out(), Chart()), 0);
+  EXPECT_GT(Differences(Out(), first), 1000);
+
+  const Outcome both = Snap({QString::fromStdString(sample), "--browse-to-end", "--index", "5", "-o", Out("x.png")});
+  EXPECT_EQ(both.status, 2);
+}
+
 TEST_F(SnapshotTest, ATimeTheFileDoesNotReachIsRefused) {
   const auto file = dir / "midnight.phf";
   WriteFile(file, AcrossMidnight());
