@@ -215,6 +215,7 @@ class ModalRunTest : public ::testing::Test {
 
 TEST_F(ModalRunTest, EnterEndsWithOkAndEscapeWithCancel) {
   EXPECT_EQ(RunAndThen([](FluxDialog& w) { QTest::keyClick(&w, Qt::Key_Return); }), 1);
+  EXPECT_EQ(RunAndThen([](FluxDialog& w) { QTest::keyClick(w.Control(1), Qt::Key_Space); }), 1);
   EXPECT_EQ(RunAndThen([](FluxDialog& w) { QTest::keyClick(&w, Qt::Key_Escape); }), 2);
   EXPECT_EQ(RunAndThen([](FluxDialog& w) { w.close(); }), 2);
   EXPECT_EQ(RunAndThen([this](FluxDialog&) { services.Deliver({.kind = EventKind::SystemCommand, .command = SC_CLOSE}); }), 2);

@@ -59,6 +59,12 @@ TEST_F(FirstMinutesTest, AltSpaceOpensTheWindowMenuWhateverHasTheFocus) {
     Menu().hide();
     Settle();
   }
+  // The right click outside the plot too, the focus on a check box.
+  Control(1006)->setFocus();
+  QTest::mouseClick(services.MainWindow(), Qt::RightButton, {}, QPoint(30, 540));
+  Settle();
+  EXPECT_TRUE(Menu().isVisible());
+  Menu().hide();
   // Nothing was pressed: no end of the run, the channel still shown.
   EXPECT_TRUE(services.MainWindow()->isVisible());
   EXPECT_EQ(dlg.m_bShow245, 1);
