@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Starts the viewer from the sample folder, so that "&Files" opens on the
-# bundled sample data.
+# Starts the viewer from the sample folder with the bundled sample open;
+# "&Files" then opens on the sample folder.
 set -euo pipefail
 build="${1:-build}"
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -12,4 +12,4 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   exit 1
 fi
 cd "$root/samples"
-exec "$exe"
+exec "$exe" 20240514_learmonth.apl

@@ -25,7 +25,7 @@ constexpr Handler OnClick() {
   return [](CFluxViewerDlg& d, const WindowEvent&, EventResult&) { (d.*Click)(); };
 }
 
-constexpr std::array<EventRoute, 22> kEventTable{{
+constexpr std::array<EventRoute, 23> kEventTable{{
     {EventKind::SystemCommand, kAnyId,
      [](CFluxViewerDlg& d, const WindowEvent& e, EventResult&) { d.OnSystemCommand(e.command, e.extra); }},
     {EventKind::Paint, kAnyId, OnClick<&CFluxViewerDlg::OnPaint>()},
@@ -53,6 +53,8 @@ constexpr std::array<EventRoute, 22> kEventTable{{
      }},
     {EventKind::LeftButtonDown, kAnyId,
      [](CFluxViewerDlg& d, const WindowEvent& e, EventResult&) { d.OnLeftButtonDown(e.x, e.y); }},
+    {EventKind::OpenDocument, kAnyId,
+     [](CFluxViewerDlg& d, const WindowEvent& e, EventResult&) { d.OnOpenDocument(e.pathName, e.fileName); }},
     {EventKind::Command, res::IDOK, OnClick<&CFluxViewerDlg::OnOK>()},
     {EventKind::Command, res::IDCANCEL, OnClick<&CFluxViewerDlg::OnCancel>()},
 }};

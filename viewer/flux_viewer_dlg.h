@@ -29,6 +29,9 @@ class CFluxViewerDlg : public ChartWindow, public DialogEvents {
   void OnPaint();
   Icon OnQueryDragIcon() const { return m_hIcon; }
   void OnFiles();
+  // A file given on the command line or dropped on the window: opened as if
+  // chosen with "&Files".
+  void OnOpenDocument(const std::string& pathName, const std::string& fileName);
   void OnBrowse();
   void OnStop();
   void OnPrint();
@@ -56,6 +59,9 @@ class CFluxViewerDlg : public ChartWindow, public DialogEvents {
 
  private:
   void OnCheckChannel(int k);
+  // Opening after the choice: a confirmed choice, or none (cancelled), which
+  // opens the current file again.
+  void OpenChosenFile(const std::optional<ChosenFile>& chosen);
 
   WindowServices& m_services;
 };

@@ -30,8 +30,16 @@ std::string TimeText(std::string_view r) {
 
 void CFluxViewerDlg::OnFiles() {
   if (m_bIdle == 0) return;
+  OpenChosenFile(m_services.ChooseOpenFile(resources::kOpenFileInitialName, resources::kOpenFileFilter));
+}
 
-  if (auto chosen = m_services.ChooseOpenFile(resources::kOpenFileInitialName, resources::kOpenFileFilter)) {
+void CFluxViewerDlg::OnOpenDocument(const std::string& pathName, const std::string& fileName) {
+  if (m_bIdle == 0) return;
+  OpenChosenFile(ChosenFile{pathName, fileName});
+}
+
+void CFluxViewerDlg::OpenChosenFile(const std::optional<ChosenFile>& chosen) {
+  if (chosen) {
     m_strPathName = chosen->pathName;
     m_strFileName = chosen->fileName;
     ExchangeData(Exchange::ToControls);

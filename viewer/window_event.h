@@ -2,6 +2,8 @@
 // The events that reach the main dialog from the window, and what a handler
 // gives back for the few that return something.
 
+#include <string>
+
 #include "chart/drawing_surface.h"
 
 namespace helvarra {
@@ -15,6 +17,7 @@ enum class EventKind {
   TimerTick,       // id: the timer, not looked at
   ControlColor,    // a control asks for its colours; id, controlKind, controlSurface
   LeftButtonDown,  // x, y in client coordinates
+  OpenDocument,    // a file given on the command line or dropped on the window; pathName, fileName
 };
 
 // The kind of control a colour request comes from.
@@ -34,6 +37,7 @@ struct WindowEvent {
   long extra = 0;
   int controlKind = 0;
   DrawingSurface* controlSurface = nullptr;
+  std::string pathName{}, fileName{};  // OpenDocument: full path, and name without the folder
 };
 
 struct EventResult {

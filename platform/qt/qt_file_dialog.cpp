@@ -34,8 +34,12 @@ std::optional<ChosenFile> RunOpenFileDialog(QWidget* parent, std::string_view fi
   dialog.setNameFilters(names);
   if (!names.isEmpty()) dialog.selectNameFilter(names.front());
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  const QFileInfo chosen(dialog.selectedFiles().front());
-  return ChosenFile{chosen.absoluteFilePath().toStdString(), chosen.fileName().toStdString()};
+  return ChoiceOf(dialog.selectedFiles().front());
+}
+
+ChosenFile ChoiceOf(const QString& path) {
+  const QFileInfo file(path);
+  return ChosenFile{file.absoluteFilePath().toStdString(), file.fileName().toStdString()};
 }
 
 }  // namespace helvarra::qt

@@ -22,4 +22,8 @@ QString QtNameFilter(const QString& description, const QString& pattern);
 
 std::optional<ChosenFile> RunOpenFileDialog(QWidget* parent, std::string_view filter);
 
+// A file named by the user (in the dialog, on the command line, by a drop)
+// as the viewer takes it: its full path and its name without the folder.
+ChosenFile ChoiceOf(const QString& path);
+
 }  // namespace helvarra::qt

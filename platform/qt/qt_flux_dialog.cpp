@@ -1,6 +1,8 @@
 #include "platform/qt/qt_flux_dialog.h"
 
+#include <QDropEvent>
 #include <QExposeEvent>
+#include <QMimeData>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -12,6 +14,7 @@
 #include "platform/qt/qt_channel_check_box.h"
 #include "platform/qt/qt_dialog_look.h"
 #include "platform/qt/qt_dialog_units.h"
+#include "platform/qt/qt_file_dialog.h"
 #include "platform/qt/qt_window_surface.h"
 #include "resources/dialog_templates.h"
 
@@ -22,6 +25,15 @@ namespace res = resources;
 
 bool InPlot(const QPoint& p) {
   return p.x() >= kPlotRect.left && p.x() < kPlotRect.right && p.y() >= kPlotRect.top && p.y() < kPlotRect.bottom;
+}
+
+// The file a drop carries: the first local file of its list, one file at a
+// time as with "&Files".
+QString DroppedFile(const QMimeData* data) {
+  if (data == nullptr) return {};
+  for (const QUrl& url : data->urls())
+    if (url.isLocalFile()) return url.toLocalFile();
+  return {};
 }
 
 // Alt+Space opens the window menu, whichever control has the focus; a push
@@ -40,6 +52,7 @@ FluxDialog::FluxDialog(QtCanvas& canvas, Deliver deliver, ControlBackground cont
   setFixedSize(res::DialogUnitsToPixelsX(res::kMainDialogWidth), res::DialogUnitsToPixelsY(res::kMainDialogHeight));
   setAttribute(Qt::WA_OpaquePaintEvent);
   setSizeGripEnabled(false);
+  setAcceptDrops(true);
   BuildControls();
   ApplyDialogLook(*this);
 
@@ -162,6 +175,22 @@ void FluxDialog::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QDialog::keyPressEvent(event);
+}
+
+void FluxDialog::dragEnterEvent(QDragEnterEvent* event) {
+  if (!DroppedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void FluxDialog::dragMoveEvent(QDragMoveEvent* event) {
+  if (!DroppedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void FluxDialog::dropEvent(QDropEvent* event) {
+  const QString file = DroppedFile(event->mimeData());
+  if (file.isEmpty()) return;
+  event->acceptProposedAction();
+  const ChosenFile choice = ChoiceOf(file);
+  Send({.kind = EventKind::OpenDocument, .pathName = choice.pathName, .fileName = choice.fileName});
 }
 
 void FluxDialog::changeEvent(QEvent* event) {

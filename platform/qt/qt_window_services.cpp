@@ -116,6 +116,13 @@ EventResult QtWindowServices::Deliver(const WindowEvent& event) {
   EventResult result = events_->Dispatch(event);
   if (!result.routed) DefaultFor(event);
   dispatching_.pop_back();
+  if (event.kind == EventKind::Paint && openAtStart_ && dialog_) {
+    const ChosenFile file = *openAtStart_;
+    openAtStart_.reset();
+    QTimer::singleShot(0, dialog_.get(), [this, file] {
+      Deliver({.kind = EventKind::OpenDocument, .pathName = file.pathName, .fileName = file.fileName});
+    });
+  }
   return result;
 }
 

@@ -60,6 +60,9 @@ class QtWindowServices : public WindowServices {
   QtCanvas& Canvas() { return canvas_; }
   // Delivers an event to the viewer as the window would.
   EventResult Deliver(const WindowEvent& event);
+  // A file to open once the main window has been painted for the first time,
+  // as if chosen with "&Files" then (the file named on the command line).
+  void OpenAtStart(const ChosenFile& file) { openAtStart_ = file; }
   bool TimerRunning() const { return timer_.isActive(); }
 
   // Seams in place of the modal dialogs, for tests and scripted runs.
@@ -83,6 +86,7 @@ class QtWindowServices : public WindowServices {
   std::vector<WindowEvent> dispatching_;  // innermost last
   QTimer timer_;
   int surfacesHeld_ = 0;
+  std::optional<ChosenFile> openAtStart_;
 };
 
 }  // namespace helvarra::qt

@@ -31,8 +31,13 @@ if have update-mime-database; then
     grep -qx "50:$type:\*\.$ext" "$work/mime/globs2" && ! grep -q "^50:$type:.*:cs" "$work/mime/globs2" ||
       fail "no case-blind glob *.$ext for $type"
     grep -qx "$type text/plain" "$work/mime/subclasses" || fail "$type is not a kind of text/plain"
+    # The archive's compressed files, 15MAY24.APL.gz, are known before *.gz.
+    gz="application/x-rstn-${kind%%:*}-gzip"
+    grep -qx "50:$gz:\*\.$ext\.gz" "$work/mime/globs2" || fail "no case-blind glob *.$ext.gz for $gz"
+    grep -qx "$gz application/gzip" "$work/mime/subclasses" || fail "$gz is not a kind of application/gzip"
   done
   [ "$(grep -c '^text/x-rstn-' "$work/mime/types")" -eq 4 ] || fail "not four file types"
+  [ "$(grep -c '^application/x-rstn-.*-gzip$' "$work/mime/types")" -eq 4 ] || fail "not four compressed file types"
 fi
 if have man; then
   for page in Tarrawin.1 tarrawin-snapshot.1; do

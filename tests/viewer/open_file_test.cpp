@@ -78,6 +78,31 @@ TEST(OpenFileTest, FirstOpenDrawsTheChartLaterOnesOnlyThePanel) {
   EXPECT_EQ(v.dlg.m_strFileName, "b.apl");
 }
 
+// A file named on the command line or dropped on the window opens as a file
+// chosen with "&Files" does, with the same message when it cannot.
+TEST(OpenFileTest, AFileGivenToTheWindowOpensAsIfChosen) {
+  FakeViewer v;
+  const std::string path = v.Write("given.apl", FakeViewer::Series(3600, 300));
+  auto give = [&](const std::string& p, const std::string& name) {
+    return v.dlg.Dispatch({.kind = EventKind::OpenDocument, .pathName = p, .fileName = name});
+  };
+  v.dlg.m_bIdle = 0;
+  EXPECT_TRUE(give(path, "given.apl").routed);
+  EXPECT_EQ(v.dlg.m_bFileLoaded, 0);  // busy drawing: nothing happens
+  v.dlg.m_bIdle = 1;
+  give(path, "given.apl");
+  EXPECT_EQ(v.fake.fileDialogs, 0);
+  EXPECT_EQ(v.dlg.m_bFileLoaded, 1);
+  EXPECT_EQ(v.dlg.m_strFileName, "given.apl");
+  EXPECT_EQ(v.dlg.m_nRecordCount, 300);
+  EXPECT_FALSE(v.fake.TraceStrokes().empty());  // the first open draws the chart
+  const std::string missing = (v.dir / "gone.apl").string();
+  give(missing, "gone.apl");
+  ASSERT_EQ(v.fake.messages.size(), 1u);
+  EXPECT_EQ(v.fake.messages[0].kind, Kind::Warning);
+  EXPECT_EQ(v.fake.messages[0].text, "Failed to open " + missing);
+}
+
 TEST(OpenFileTest, NothingHappensWhileDrawing) {
   FakeViewer v;
   v.dlg.m_bIdle = 0;
