@@ -1,20 +1,27 @@
 #pragma once
-// The program's strings and version record.
+// The program's strings: the string table, and the texts its dialogs use.
 
 #include <string_view>
 
+#include "resources/version.h"
+
 namespace helvarra::resources {
 
-inline constexpr int IDS_ABOUTBOX = 101;
-inline constexpr std::string_view kAboutMenuText = "&About Tarrawin...";  // string 101
-inline constexpr int IDM_ABOUTBOX = 16;                                  // its command
+// The string table.
+inline constexpr int IDS_ABOUTBOX = 101;  // the window menu's About entry
+inline constexpr int IDM_ABOUTBOX = 16;   // its command
+
+// A string of the table by its id; empty for an id the table lacks.
+constexpr std::string_view LoadStringResource(int id) {
+  switch (id) {
+    case IDS_ABOUTBOX: return "&About Tarrawin...";
+    default: return {};
+  }
+}
 
 inline constexpr int IDR_MAINFRAME = 128;  // the program icon
 
-inline constexpr std::string_view kExecutableName = "Tarrawin";
-inline constexpr std::string_view kFileVersion = "1, 0, 0, 1";
-inline constexpr std::string_view kProductName = "Tarrawin Application";
-inline constexpr std::string_view kFileDescription = "Tarrawin MFC Application";
+inline constexpr std::string_view kExecutableName = kInternalName;
 
 // The open-file dialog: pairs of description and pattern, "|" between them.
 inline constexpr std::string_view kOpenFileFilter =

@@ -24,9 +24,12 @@ int CFluxViewerDlg::DoModal() { return m_services.RunModal(res::kMainDialogId, t
 bool CFluxViewerDlg::InitWindow() {
   ExchangeData(Exchange::ToControls);
 
-  if (m_services.HasSystemMenu() && !res::kAboutMenuText.empty()) {
-    m_services.AppendSystemMenuSeparator();
-    m_services.AppendSystemMenuItem(res::kAboutMenuText, res::IDM_ABOUTBOX);
+  if (m_services.HasSystemMenu()) {
+    const std::string_view about = res::LoadStringResource(res::IDS_ABOUTBOX);
+    if (!about.empty()) {
+      m_services.AppendSystemMenuSeparator();
+      m_services.AppendSystemMenuItem(about, res::IDM_ABOUTBOX);
+    }
   }
   m_services.SetWindowIcon(m_hIcon, /*big=*/true);
   m_services.SetWindowIcon(m_hIcon, /*big=*/false);

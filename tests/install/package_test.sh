@@ -16,6 +16,9 @@ deb="${debs[0]}"
 
 [ "$(dpkg-deb -f "$deb" Package)" = helvarra ] || fail "the package is not called helvarra"
 [ "$(dpkg-deb -f "$deb" Architecture)" = "$(dpkg --print-architecture)" ] || fail "the architecture is not this machine's"
+# The version is the program's version record's.
+record="$(sed -n 's/.*kFileVersion = "\([0-9]*\), \([0-9]*\), \([0-9]*\), \([0-9]*\)".*/\1.\2.\3.\4/p' "$source/resources/version.h")"
+[ -n "$record" ] && [ "$(dpkg-deb -f "$deb" Version)" = "$record" ] || fail "the package's version is not the version record's ($record)"
 
 # Every file below /usr, as the staging install has them.
 diff <(installed_files | sed 's|^|./usr/|' | sort) \

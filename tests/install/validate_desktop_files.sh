@@ -2,9 +2,9 @@
 # The menu entry, the AppStream description, the file types and the manual
 # pages, checked by the desktop's own tools; the file types also as the MIME
 # database compiles them. Exits 77 (skipped) when none of the tools is there.
-#   validate_desktop_files.sh resources/desktop WORKDIR
+#   validate_desktop_files.sh DESKTOP_FILES_DIR WORKDIR VERSION
 set -uo pipefail
-dir="$1" work="$2"
+dir="$1" work="$2" version="$3"
 id=org.helvarra.Tarrawin
 failures=0 ran=0
 fail() { echo "FAILED: $*" >&2; failures=$((failures + 1)); }
@@ -51,6 +51,12 @@ info_types="$(sed -n 's/.*<mime-type type="\([^"]*\)".*/\1/p' "$dir/$id.xml" | s
 meta_types="$(sed -n 's/.*<mediatype>\(.*\)<\/mediatype>.*/\1/p' "$dir/$id.metainfo.xml" | sort)"
 [ "$entry_types" = "$info_types" ] || fail "the menu entry's MimeType differs from the MIME definitions"
 [ "$meta_types" = "$info_types" ] || fail "the AppStream mediatypes differ from the MIME definitions"
+
+# They state the version of the program's version record.
+for page in Tarrawin.1 tarrawin-snapshot.1; do
+  grep -q "^\.TH .* \"HELVARRA $version\"" "$dir/$page" || fail "$page does not state version $version"
+done
+grep -q "<release version=\"$version\"" "$dir/$id.metainfo.xml" || fail "the metainfo does not state version $version"
 
 [ "$ran" -eq 0 ] && { echo "no desktop validation tool is installed" >&2; exit 77; }
 [ "$failures" -eq 0 ] && echo "desktop files valid ($ran tools)"
