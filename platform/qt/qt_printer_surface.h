@@ -23,8 +23,6 @@ class QtPrinterSurface : public PrinterSurface {
   int EndPrintPage() override;
   int EndPrintDocument() override;
 
-  QPrinter& Printer() { return *printer_; }
-
  private:
   std::unique_ptr<QPrinter> printer_;
   std::optional<QPainter> painter_;

@@ -31,16 +31,16 @@ constexpr Colour kActiveBorderStandIn = kDialogWindowColour;
 constexpr int kTimerMilliseconds = 2000;
 
 // A control's drawing surface for its colour request: it only keeps the
-// colours the viewer sets.
+// background colour the viewer sets.
 class ControlColourProbe : public DrawingSurface {
  public:
-  Colour background = 0, text = 0;
+  Colour background = 0;
   int PixelsPerInchY() const override { return 96; }
   void SelectFont(const Font&) override {}
   void SelectPen(const Pen&) override {}
   void SelectBrush(const Brush&) override {}
   void SetBackgroundColour(Colour c) override { background = c; }
-  void SetTextColour(Colour c) override { text = c; }
+  void SetTextColour(Colour) override {}
   void PutText(int, int, std::string_view) override {}
   void MovePen(int, int) override {}
   void DrawLineTo(int, int) override {}

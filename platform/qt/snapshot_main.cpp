@@ -28,6 +28,7 @@
 #include "data/flux_data_file.h"
 #include "data/record_fields.h"
 #include "platform/qt/qt_icon.h"
+#include "platform/qt/qt_settle.h"
 #include "platform/qt/qt_window_services.h"
 #include "resources/dialog_templates.h"
 #include "resources/strings.h"
@@ -36,6 +37,7 @@
 namespace {
 
 namespace res = helvarra::resources;
+using helvarra::qt::Settle;
 using helvarra::kChannelCount;
 using helvarra::kChannels;
 
@@ -298,10 +300,6 @@ class PaintWatch : public helvarra::DialogEvents {
  private:
   helvarra::CFluxViewerDlg& dlg_;
 };
-
-void Settle() {
-  for (int i = 0; i < 3; ++i) QApplication::processEvents();
-}
 
 class Snapshot {
  public:

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/qt/qt_settle.h"
 #include "platform/qt/qt_window_services.h"
 #include "platform/qt/qt_window_surface.h"
 #include "tests/support/record_text.h"
@@ -27,10 +28,7 @@ class QtViewerTest : public ::testing::Test {
   }
   ~QtViewerTest() override { services.CloseMainWindow(); }
 
-  // Lets queued window events (paint requests, slider releases) run.
-  static void Settle() {
-    for (int i = 0; i < 3; ++i) QApplication::processEvents();
-  }
+  static void Settle() { qt::Settle(); }
 
   // Writes a data file and opens it through "&Files".
   void Open(const std::string& name, const std::string& bytes) {
