@@ -11,6 +11,9 @@
 namespace helvarra {
 
 inline constexpr Size kClientSize{798, 574};
+// The window's picture that printing puts on the page: the chart with its
+// labels and panel, the buttons, check boxes and slider included.
+inline constexpr Rect kPrintedArea{0, 0, 792, 574};
 
 inline constexpr Rect kPlotRect{79, 9, 681, 511};        // black, border included
 inline constexpr Rect kTimeAxisRect{60, 511, 705, 535};  // background colour

@@ -21,8 +21,8 @@ namespace helvarra {
 // A rectangle (left, top, right, bottom); right and bottom are exclusive.
 struct Rect {
   int left = 0, top = 0, right = 0, bottom = 0;
-  int Width() const { return right - left; }
-  int Height() const { return bottom - top; }
+  constexpr int Width() const { return right - left; }
+  constexpr int Height() const { return bottom - top; }
   friend bool operator==(const Rect&, const Rect&) = default;
 };
 

@@ -5,13 +5,6 @@
 #include "viewer/flux_viewer_dlg.h"
 
 namespace helvarra {
-namespace {
-
-// The window's picture that goes on the page: buttons, check boxes and slider
-// included.
-constexpr Rect kPrintedArea{0, 0, 792, 574};
-
-}  // namespace
 
 void CFluxViewerDlg::OnPrint() {
   auto printer = m_services.ChoosePrinter();

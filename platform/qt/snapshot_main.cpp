@@ -43,7 +43,8 @@ using helvarra::kChannels;
 
 constexpr int kExitWritten = 0, kExitNotDrawn = 1, kExitUsage = 2;
 // The part of the window that printing puts on the page.
-constexpr QRect kPictureArea(0, 0, 792, 574);
+constexpr QRect kPictureArea(helvarra::kPrintedArea.left, helvarra::kPrintedArea.top, helvarra::kPrintedArea.Width(),
+                             helvarra::kPrintedArea.Height());
 
 constexpr std::string_view kHelp = R"(Usage: tarrawin-snapshot FILE -o OUT.png [OPTIONS]
 
