@@ -32,6 +32,13 @@ inline constexpr int kMajorTickEndY = 521;
 inline constexpr int kTickSpacing = 20;
 inline constexpr int kTickLabelDX = -15, kTickLabelY = 522;
 
+// The cursor read-out's three lines right of the plot: channel, flux, time.
+inline constexpr int kReadoutLines = 3;
+inline constexpr int kReadoutX = 690;
+inline constexpr std::array<int, kReadoutLines> kReadoutLineY{80, 95, 110};
+// How many blanks erase each line.
+using ReadoutBlanks = std::array<int, kReadoutLines>;
+
 // Flux row of a value: 100 x log10(v) - 69 truncated toward zero, 0 taken as
 // 1, a negative value (no logarithm) row 0.
 int FluxRow(int value);

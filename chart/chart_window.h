@@ -89,6 +89,8 @@ class ChartWindow {
   };
 
   void DrawFileInformation(DrawingSurface& s, int startTextX) const;
+  // Erases the read-out's three lines with blanks of the given widths.
+  static void BlankReadoutLines(DrawingSurface& s, const ReadoutBlanks& widths);
 
  private:
   void DrawDecadeLabels(DrawingSurface& s) const;

@@ -10,11 +10,21 @@
 namespace helvarra {
 namespace {
 
-constexpr int kReadoutX = 690;
-constexpr int kChannelLineY = 80, kFluxLineY = 95, kTimeLineY = 110;
-constexpr std::string_view kReadoutBlank = "             ";  // 13 blanks
+// Blanks wide enough for the longest text a line can hold.
+constexpr ReadoutBlanks kReadoutBlanks{13, 13, 13};
+
+// Inside the plot, its one-pixel border excluded.
+bool InsidePlot(int x, int y) {
+  return x > kPlotRect.left && x < kPlotRect.right - 1 && y > kPlotRect.top && y < kPlotRect.bottom - 1;
+}
 
 }  // namespace
+
+void ChartWindow::BlankReadoutLines(DrawingSurface& s, const ReadoutBlanks& widths) {
+  for (int line = 0; line < kReadoutLines; ++line)
+    s.PutText(kReadoutX, kReadoutLineY[static_cast<std::size_t>(line)],
+              std::string(static_cast<std::size_t>(widths[static_cast<std::size_t>(line)]), ' '));
+}
 
 void ChartWindow::ShowCursorReadout(int x, int y) {
   SurfaceLease s(*this, /*tracksIdle=*/false);
@@ -22,10 +32,8 @@ void ChartWindow::ShowCursorReadout(int x, int y) {
   s->SetBackgroundColour(m_crBackground);
   s->SetTextColour(m_crText);
   s->SelectFont(m_fontSmall);
-  for (int lineY : {kChannelLineY, kFluxLineY, kTimeLineY}) s->PutText(kReadoutX, lineY, kReadoutBlank);
-
-  // Inside the plot, its one-pixel border excluded.
-  if (x < 80 || x > 679 || y < 10 || y > 509) return;
+  BlankReadoutLines(*s, kReadoutBlanks);
+  if (!InsidePlot(x, y)) return;
 
   int channel = -1;
   for (int k = 0; k < kChannelCount && channel < 0; ++k)
@@ -42,9 +50,9 @@ void ChartWindow::ShowCursorReadout(int x, int y) {
   char fluxText[32];
   std::snprintf(fluxText, sizeof fluxText, "%d SFU", flux);
 
-  if (channel >= 0) s->PutText(kReadoutX, kChannelLineY, kChannels[static_cast<std::size_t>(channel)].label);
-  s->PutText(kReadoutX, kFluxLineY, fluxText);
-  s->PutText(kReadoutX, kTimeLineY, timeText);
+  if (channel >= 0) s->PutText(kReadoutX, kReadoutLineY[0], kChannels[static_cast<std::size_t>(channel)].label);
+  s->PutText(kReadoutX, kReadoutLineY[1], fluxText);
+  s->PutText(kReadoutX, kReadoutLineY[2], timeText);
 }
 
 }  // namespace helvarra

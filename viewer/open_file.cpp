@@ -19,6 +19,10 @@ std::string DateText(std::string_view r) {
   return text + " ";
 }
 
+// Opening erases the read-out with blanks as wide as the texts a line of it
+// can hold: a channel's label, the flux, the time.
+constexpr ReadoutBlanks kOpenReadoutBlanks{10, 10, 12};
+
 // HH:MM UT and a blank.
 std::string TimeText(std::string_view r) {
   std::string text(FieldText(r, kHourPos, 2));
@@ -71,9 +75,7 @@ void CFluxViewerDlg::OpenChosenFile(const std::optional<ChosenFile>& chosen) {
     SurfaceLease s(*this, /*tracksIdle=*/true);
     s->SetBackgroundColour(m_crBackground);
     s->SelectFont(m_fontSmall);
-    s->PutText(690, 80, "          ");    // the cursor read-out's lines
-    s->PutText(690, 95, "          ");
-    s->PutText(690, 110, "            ");
+    BlankReadoutLines(*s, kOpenReadoutBlanks);
     DrawFileInformation(*s, 160);
   }
   m_bFileLoaded = 1;
