@@ -27,6 +27,9 @@ class ChartWindow {
   bool PaintFrame();
   // The frequency, flux and time of the clicked point, right of the plot.
   void ShowCursorReadout(int x, int y);
+  // Every way a browse ends comes here: "&Stop", the end of the file in a
+  // plot, the timer at the record count, a file error during a tick.
+  void StopBrowsing();
 
   // Channel k's flag.
   int& ShowFlag(int k) { return this->*kShowFlags[static_cast<std::size_t>(k)]; }
@@ -93,6 +96,10 @@ class ChartWindow {
   static void BlankReadoutLines(DrawingSurface& s, const ReadoutBlanks& widths);
 
  private:
+  void ClearChart(DrawingSurface& s) const;
+  void DrawDecadeGrid(DrawingSurface& s) const;
+  void BrowseStep();
+  void PlotRecords(DrawingSurface& s, std::array<int, kChannelCount>& prevRow);
   void DrawDecadeLabels(DrawingSurface& s) const;
   void DrawFileLabels(DrawingSurface& s) const;
 

@@ -17,8 +17,6 @@ int StartMinuteOf(std::string_view record) {
   return RecordHour(record) * 60 + RecordMinute(record) + 1;
 }
 
-int RowOf(int value) { return FluxRow(value == 0 ? 1 : value); }
-
 void DrawTimeAxis(DrawingSurface& s, int minute, const Pen& minorTick, const Pen& majorTick) {
   for (int x = kTraceLeftX; x <= kTraceRightX; x += kTickSpacing) {
     int lowerEnd = kMinorTickEndY;
@@ -42,60 +40,76 @@ void DrawTimeAxis(DrawingSurface& s, int minute, const Pen& minorTick, const Pen
 
 }  // namespace
 
+// The plot black and the time-axis strip in the background colour, each
+// border included.
+void ChartWindow::ClearChart(DrawingSurface& s) const {
+  s.SelectBrush(m_brPlot);
+  s.DrawRectangle(m_rcPlot);
+  s.FrameRectangle(m_rcPlot, m_brPlot);
+  s.SelectBrush(m_brBackground);
+  s.DrawRectangle(m_rcTimeAxis);
+  s.FrameRectangle(m_rcTimeAxis, m_brBackground);
+}
+
+void ChartWindow::DrawDecadeGrid(DrawingSurface& s) const {
+  s.SelectPen(m_penGrid);
+  for (int decade = 10; decade <= 100000; decade *= 10) {
+    s.MovePen(kTraceLeftX, DecadeY(decade));
+    s.DrawLineTo(kTraceRightX, DecadeY(decade));
+  }
+}
+
+void ChartWindow::StopBrowsing() {
+  m_host.StopTimer();
+  m_bBrowsing = 0;
+}
+
+// The browse step: back over the seconds of the last window's final minute
+// and a few more, so the new window starts where that one ended. It stops at
+// the first record rather than seeking before the file.
+void ChartWindow::BrowseStep() {
+  const std::int64_t back = std::int64_t{kRecordBytes} * (m_nLastSecond + 5);
+  const std::int64_t here = m_file.Seek(0, FluxDataFile::Origin::Current);
+  if (back > here)
+    m_file.Seek(0, FluxDataFile::Origin::Begin);
+  else
+    m_file.Seek(-back, FluxDataFile::Origin::Current);
+  m_host.SetSliderPos(m_nRecordIndex - m_nLastSecond - 5);
+  m_nRecordIndex = m_host.GetSliderPos();
+  m_file.ReadRecord(m_strRecord);
+  m_nStartMinute = StartMinuteOf(m_strRecord.View());
+}
+
 void ChartWindow::TracePlotter() {
   SurfaceLease s(*this, /*tracksIdle=*/true);
   s->SetBackgroundColour(m_crBackground);
   s->SelectFont(m_fontSmall);
-
-  s->SelectBrush(m_brPlot);
-  s->DrawRectangle(m_rcPlot);
-  s->FrameRectangle(m_rcPlot, m_brPlot);
-  s->SelectBrush(m_brBackground);
-  s->DrawRectangle(m_rcTimeAxis);
-  s->FrameRectangle(m_rcTimeAxis, m_brBackground);
+  ClearChart(*s);
 
   // A negative index never reaches the file.
   m_file.Seek(std::int64_t{kRecordBytes} * std::max(m_nRecordIndex, 0), FluxDataFile::Origin::Begin);
   m_host.SetSliderPos(m_nRecordIndex);
-
-  s->SelectPen(m_penGrid);
-  for (int decade = 10; decade <= 100000; decade *= 10) {
-    s->MovePen(kTraceLeftX, DecadeY(decade));
-    s->DrawLineTo(kTraceRightX, DecadeY(decade));
-  }
+  DrawDecadeGrid(*s);
 
   // The record at the index fixes the window; if it cannot be read, the
-  // record read before does.
+  // record read before does. The loop then reads it again.
   m_file.ReadRecord(m_strRecord);
   m_nStartMinute = StartMinuteOf(m_strRecord.View());
-
-  if (m_bBrowsing == 0) {
-    m_file.Seek(-kRecordBytes, FluxDataFile::Origin::Current);
-  } else if (m_bBrowsing == 1) {
-    if (m_nRecordIndex != 0) {
-      // The browse step: back over the seconds of the last window's final
-      // minute and a few more, so the new window starts where that one ended.
-      // It stops at the first record rather than seeking before the file.
-      const std::int64_t back = std::int64_t{kRecordBytes} * (m_nLastSecond + 5);
-      const std::int64_t here = m_file.Seek(0, FluxDataFile::Origin::Current);
-      if (back > here)
-        m_file.Seek(0, FluxDataFile::Origin::Begin);
-      else
-        m_file.Seek(-back, FluxDataFile::Origin::Current);
-      m_host.SetSliderPos(m_nRecordIndex - m_nLastSecond - 5);
-      m_nRecordIndex = m_host.GetSliderPos();
-      m_file.ReadRecord(m_strRecord);
-      m_nStartMinute = StartMinuteOf(m_strRecord.View());
-    }
-    m_file.Seek(-kRecordBytes, FluxDataFile::Origin::Current);
-  }
-  const int startSecond = m_nStartMinute * 60;
+  if (m_bBrowsing == 1 && m_nRecordIndex != 0) BrowseStep();
+  if (m_bBrowsing == 0 || m_bBrowsing == 1) m_file.Seek(-kRecordBytes, FluxDataFile::Origin::Current);
 
   std::array<int, kChannelCount> prevRow{};
-  for (int k = 0; k < kChannelCount; ++k) prevRow[static_cast<std::size_t>(k)] = RowOf(ChannelValue(m_strRecord.View(), k));
+  for (int k = 0; k < kChannelCount; ++k) prevRow[static_cast<std::size_t>(k)] = FluxRow(ChannelValue(m_strRecord.View(), k));
 
   DrawTimeAxis(*s, m_nStartMinute, m_penMinorTick, m_penMajorTick);
+  PlotRecords(*s, prevRow);
+}
 
+// One vertical stroke per record and visible channel, from the channel's
+// previous row to its new one, until a record lies 1800 seconds or more
+// after the window's start or the file ends.
+void ChartWindow::PlotRecords(DrawingSurface& s, std::array<int, kChannelCount>& prevRow) {
+  const int startSecond = m_nStartMinute * 60;
   int prevOffset = 0;
   bool more = m_file.ReadRecord(m_strRecord);
   while (more) {
@@ -110,11 +124,11 @@ void ChartWindow::TracePlotter() {
         for (int k = 0; k < kChannelCount; ++k) {
           if (ShowFlag(k) == 0) continue;
           int& prev = prevRow[static_cast<std::size_t>(k)];
-          const int row = RowOf(ChannelValue(r, k));
+          const int row = FluxRow(ChannelValue(r, k));
           if (prev >= 0 && row >= 0 && prev <= kHighestStartRow) {
-            s->SelectPen(m_penChannel[static_cast<std::size_t>(k)]);
-            s->MovePen(x, RowY(prev));
-            s->DrawLineTo(x, RowY(row));
+            s.SelectPen(m_penChannel[static_cast<std::size_t>(k)]);
+            s.MovePen(x, RowY(prev));
+            s.DrawLineTo(x, RowY(row));
           }
           prev = row;
         }
@@ -130,8 +144,7 @@ void ChartWindow::TracePlotter() {
   }
 
   // The end of the file ends the window and any browse.
-  m_host.StopTimer();
-  m_bBrowsing = 0;
+  StopBrowsing();
   m_nLastSecond = RecordSecond(m_strRecord.View());
 }
 

@@ -13,10 +13,7 @@ void CFluxViewerDlg::OnBrowse() {
   m_services.StartTimer();
 }
 
-void CFluxViewerDlg::OnStop() {
-  m_services.StopTimer();
-  m_bBrowsing = 0;
-}
+void CFluxViewerDlg::OnStop() { StopBrowsing(); }
 
 void CFluxViewerDlg::OnSliderReleased(long& result) {
   if (m_bBrowsing == 0 && m_bFileLoaded == 1) {
@@ -29,8 +26,7 @@ void CFluxViewerDlg::OnSliderReleased(long& result) {
 void CFluxViewerDlg::OnTimerTick() {
   TracePlotter();
   if (m_nRecordIndex >= m_nRecordCount) {
-    m_services.StopTimer();
-    m_bBrowsing = 0;
+    StopBrowsing();
     m_nRecordIndex = m_ctlSlider.GetPos();
   }
   m_services.DefaultHandling();

@@ -77,7 +77,7 @@ EventResult CFluxViewerDlg::Dispatch(const WindowEvent& event) {
   } catch (const FileError& error) {
     // A paint that fails counts as painted; anything else tells the user. A
     // browse that fails stops first, or every tick would stack another box.
-    if (event.kind == EventKind::TimerTick) OnStop();
+    if (event.kind == EventKind::TimerTick) StopBrowsing();
     if (event.kind != EventKind::Paint) m_services.ShowError(error.Message());
   }
   return result;
