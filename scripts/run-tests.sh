@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # `make test`: every test headless, in the plain build and again in the build
 # with AddressSanitizer and UndefinedBehaviorSanitizer (leaks checked at exit,
-# the libraries' own one-time allocations suppressed).
+# the libraries' own one-time allocations suppressed), then the core's tests
+# in the build that has no Qt.
 #
 # The suites run with HOME and TMPDIR pointing at new empty folders, so a test
 # that relies on anything prepared on this machine fails here as it would on a
@@ -10,6 +11,7 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 plain="${1:-build}"
 sanitized="${2:-build-asan}"
+core="${3:-build-core}"
 jobs="$(nproc 2>/dev/null || echo 2)"
 
 scratch="$(mktemp -d "${TMPDIR:-/tmp}/helvarra-test-run.XXXXXX")"
@@ -26,6 +28,9 @@ run_suite() {
 
 echo "== tests: plain build"
 run_suite "$plain"
+
+echo "== tests: core without Qt"
+run_suite "$core"
 
 echo "== tests: sanitizer build (ASan + UBSan, leak check)"
 export ASAN_OPTIONS=detect_leaks=1
