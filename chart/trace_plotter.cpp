@@ -92,7 +92,7 @@ void ChartWindow::TracePlotter() {
   const int startSecond = m_nStartMinute * 60;
 
   std::array<int, kChannelCount> prevRow{};
-  for (int k = 0; k < kChannelCount; ++k) prevRow[static_cast<std::size_t>(k)] = RowOf(ChannelValue(m_strRecord.View(), k));
+  for (int k = 0; k < kChannelCount; ++k) prevRow[static_cast<std::size_t>(k)] = RowOf(ChannelValue(m_strRecord, k));
 
   DrawTimeAxis(*s, m_nStartMinute, m_penMinorTick, m_penMajorTick);
 
@@ -110,7 +110,7 @@ void ChartWindow::TracePlotter() {
         for (int k = 0; k < kChannelCount; ++k) {
           if (ShowFlag(k) == 0) continue;
           int& prev = prevRow[static_cast<std::size_t>(k)];
-          const int row = RowOf(ChannelValue(r, k));
+          const int row = RowOf(ChannelValue(m_strRecord, k));
           if (prev >= 0 && row >= 0 && prev <= kHighestStartRow) {
             s->SelectPen(m_penChannel[static_cast<std::size_t>(k)]);
             s->MovePen(x, RowY(prev));
