@@ -10,6 +10,7 @@ namespace helvarra {
 namespace {
 
 constexpr std::size_t kFirstBuffer = std::size_t{64} << 10;
+constexpr std::size_t kMostRatio = 1032;  // deflate's largest expansion
 
 // The stream's last four bytes: the size of the last member's text, modulo
 // 2^32. Only a hint for the buffer's first size.
@@ -38,7 +39,10 @@ InflateStatus Run(std::string_view compressed, std::size_t limit, std::string& o
   std::size_t consumed = 0, produced = 0;
   // Room for limit + 1 bytes at most, so that going past the limit shows.
   const std::size_t most = limit < SIZE_MAX ? limit + 1 : limit;
-  out.resize(std::min(most, std::max(kFirstBuffer, TrailerSize(compressed) + 1)));
+  // The trailer of a damaged stream may claim anything: no more than deflate
+  // can expand the input to.
+  const std::size_t hint = std::min(TrailerSize(compressed), compressed.size() * kMostRatio);
+  out.resize(std::min(most, std::max(kFirstBuffer, hint + 1)));
   for (;;) {
     if (produced == out.size()) {
       if (out.size() >= most) return InflateStatus::TooLarge;
