@@ -339,12 +339,12 @@ ArchiveDecoding DecodeArchiveText(std::string_view text) {
   ArchiveStats& st = out.stats;
 
   LineScan scan;
-  std::uint64_t lines = 0;
+  std::uint64_t lines = 0;  // that can hold a header: the records expected
   ForEachLine(text, &scan, [&](const char*, std::size_t n) {
     if (n == 66) ++scan.byWidth[0];
     else if (n == 74) ++scan.byWidth[1];
     else if (n == 82) ++scan.byWidth[2];
-    ++lines;
+    if (n >= kArchiveHeaderChars) ++lines;
     return true;
   });
   st.lineEnds = scan.lf == 0 ? (scan.crlf == 0 ? LineEnds::None : LineEnds::CrLf)
