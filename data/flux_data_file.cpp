@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <new>
 #include <utility>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -59,7 +60,13 @@ bool FluxDataFile::Open(const std::string& path) {
   position_ = 0;
   bufferStart_ = 0;
   bufferUsed_ = 0;
-  if (!Classify(static_cast<std::uint64_t>(st.st_size))) {
+  bool readable = false;
+  try {
+    readable = Classify(static_cast<std::uint64_t>(st.st_size));
+  } catch (const std::bad_alloc&) {
+    readable = false;  // no memory for the text or its records: it does not open
+  }
+  if (!readable) {
     Close();
     return false;
   }

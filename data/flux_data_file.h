@@ -55,7 +55,9 @@ class FluxDataFile {
 
   // Opens an existing regular file for reading and locks it against other
   // openers. False if it is missing, unreadable, not a regular file or held
-  // by another program. Callers call Close first.
+  // by another program; also if it is a damaged gzip stream, gzip or archive
+  // text of more than 64 MiB, or decoded text without a record. Callers call
+  // Close first.
   bool Open(const std::string& path);
   void Close();
   bool IsOpen() const { return fd_ >= 0; }
