@@ -148,6 +148,23 @@ TEST_F(ArchiveFileTest, SixWideCrLfRecordsKeepSixDigitValuesAndReadSmallerOnesAs
   for (int k = 0; k < 8; ++k) EXPECT_EQ(ChannelValue(records[1], k), ChannelValue(records[1].View(), k));
   EXPECT_EQ(ChannelValue(records[0].View(), 0), 23456);  // what the record's own column gives
   EXPECT_FALSE(records[3].hasValues);
+
+  // A record that carried values and is then read from a 68-byte file, or
+  // given a text, reads its text again.
+  FluxRecord r = records[0];
+  ASSERT_TRUE(r.hasValues);
+  ASSERT_TRUE(OpenWith(ProgramRecords(2000), "a.apl"));
+  ASSERT_TRUE(file_.ReadRecord(r));  // the buffer's way
+  EXPECT_FALSE(r.hasValues);
+  file_.Seek(0, Origin::Begin);
+  for (int i = 0; i < 963; ++i) ASSERT_TRUE(file_.ReadRecord(r));
+  r = records[0];
+  ASSERT_TRUE(file_.ReadRecord(r));  // record 963 straddles the 64 KiB buffer: the character-wise way
+  EXPECT_FALSE(r.hasValues);
+  EXPECT_EQ(ChannelValue(r, 0), 963);
+  r = records[0];
+  r.Assign("APLM  240514120000     7");
+  EXPECT_EQ(ChannelValue(r, 0), 7);
 }
 
 // Past 64 KiB some records straddle the reader's buffer and take its
