@@ -3,7 +3,8 @@
 // is measured against: the same strokes written straight into pixels.
 //
 // helvarra_bench DATA_DIR [benchmark options]
-// DATA_DIR holds day.apl (24 hours) and two-hours.apl.
+// DATA_DIR holds day.apl (24 hours), two-hours.apl and archive-day.apl.gz (the
+// same 24 hours in the archive's 8-wide layout, LF, gzip-compressed).
 
 #include <QApplication>
 #include <QCheckBox>
@@ -15,6 +16,7 @@
 #include <fstream>
 #include <vector>
 
+#include "data/flux_data_file.h"
 #include "data/record_fields.h"
 #include "platform/qt/qt_printer_surface.h"
 #include "platform/qt/qt_window_services.h"
@@ -139,6 +141,32 @@ void Open(benchmark::State& state, const char* name) {
 }
 BENCHMARK_CAPTURE(Open, two_hours, "two-hours.apl")->Name("open/two_hours")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(Open, day, "day.apl")->Name("open/24_hours")->Unit(benchmark::kMicrosecond);
+
+// The archive's compressed day: opened through "&Files" (inflating and
+// decoding included), the file alone opened, and a window of it plotted.
+BENCHMARK_CAPTURE(Open, gzip_day, "archive-day.apl.gz")->Name("open/gzip_day")->Unit(benchmark::kMillisecond);
+
+void DecodeGzipDay(benchmark::State& state) {
+  const std::string path = (gData / "archive-day.apl.gz").string();
+  FluxDataFile file;
+  for (auto _ : state) {
+    if (!file.Open(path)) state.SkipWithError("cannot open archive-day.apl.gz");
+    file.Close();
+  }
+  file.Open(path);
+  state.counters["records"] = static_cast<double>(file.GetLength() / kRecordBytes);
+  state.counters["record_bytes"] = static_cast<double>(file.DecodedBytes());
+}
+BENCHMARK(DecodeGzipDay)->Name("open/gzip_day_file_only")->Unit(benchmark::kMillisecond);
+
+void PlotGzipDay(benchmark::State& state) {
+  Viewer v(gData / "archive-day.apl.gz");
+  for (auto _ : state) {
+    v.dlg.m_nRecordIndex = kPlotIndex;
+    v.dlg.TracePlotter();
+  }
+}
+BENCHMARK(PlotGzipDay)->Name("plot/gzip_day")->Unit(benchmark::kMicrosecond);
 
 void Browse(benchmark::State& state) {
   Viewer v(gData / "day.apl");

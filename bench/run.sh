@@ -12,6 +12,19 @@ mkdir -p "$out" "$data"
 make_sample="$build/tools/helvarra-make-sample"
 [ -f "$data/day.apl" ] || "$make_sample" --seconds 86400 --realistic --seed 3 "$data/day.apl"
 [ -f "$data/two-hours.apl" ] || "$make_sample" --seconds 7200 --realistic --seed 3 "$data/two-hours.apl"
+[ -f "$data/archive-day.apl.gz" ] || "$make_sample" --seconds 86400 --realistic --seed 3 --width 8 --lf --broken \
+  --gzip "$data/archive-day.apl.gz"
+
+echo "bench: zcat over the compressed day (median of 21 runs)"
+runs=()
+for _ in $(seq 21); do
+  start=$(date +%s%N)
+  zcat "$data/archive-day.apl.gz" > /dev/null
+  runs+=($(( $(date +%s%N) - start )))
+done
+median=$(printf '%s\n' "${runs[@]}" | sort -n | sed -n 11p)
+printf '{"median_ms": %s, "runs_ns": [%s]}\n' "$(awk -v n="$median" 'BEGIN { printf "%.3f", n / 1e6 }')" \
+  "$(IFS=,; echo "${runs[*]}")" | tee "$out/zcat.json"
 
 echo "bench: benchmarks (medians of 5 runs)"
 QT_QPA_PLATFORM=offscreen "$build/bench/helvarra_bench" "$data" --benchmark_repetitions=5 \

@@ -99,7 +99,7 @@ void ChartWindow::TracePlotter() {
   if (m_bBrowsing == 0 || m_bBrowsing == 1) m_file.Seek(-kRecordBytes, FluxDataFile::Origin::Current);
 
   std::array<int, kChannelCount> prevRow{};
-  for (int k = 0; k < kChannelCount; ++k) prevRow[static_cast<std::size_t>(k)] = FluxRow(ChannelValue(m_strRecord.View(), k));
+  for (int k = 0; k < kChannelCount; ++k) prevRow[static_cast<std::size_t>(k)] = FluxRow(ChannelValue(m_strRecord, k));
 
   DrawTimeAxis(*s, m_nStartMinute, m_penMinorTick, m_penMajorTick);
   PlotRecords(*s, prevRow);
@@ -124,7 +124,7 @@ void ChartWindow::PlotRecords(DrawingSurface& s, std::array<int, kChannelCount>&
         for (int k = 0; k < kChannelCount; ++k) {
           if (ShowFlag(k) == 0) continue;
           int& prev = prevRow[static_cast<std::size_t>(k)];
-          const int row = FluxRow(ChannelValue(r, k));
+          const int row = FluxRow(ChannelValue(m_strRecord, k));
           if (prev >= 0 && row >= 0 && prev <= kHighestStartRow) {
             s.SelectPen(m_penChannel[static_cast<std::size_t>(k)]);
             s.MovePen(x, RowY(prev));

@@ -1,8 +1,13 @@
 #include "data/flux_data_file.h"
 
+#include "data/gzip_text.h"
+
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <new>
+#include <utility>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -12,6 +17,19 @@ namespace helvarra {
 namespace {
 
 constexpr std::size_t kBufferBytes = 64 * 1024;
+constexpr std::size_t kHeadBytes = 4096;  // where archive text shows itself
+
+// True if a line within `head` starts with an archive header.
+bool HasArchiveLine(std::string_view head) {
+  std::size_t at = 0;
+  while (at < head.size()) {
+    if (StartsWithArchiveHeader(head.substr(at))) return true;
+    const std::size_t lf = head.find('\n', at);
+    if (lf == std::string_view::npos) break;
+    at = lf + 1;
+  }
+  return false;
+}
 
 std::string FullPath(const std::string& path) {
   std::error_code ec;
@@ -42,6 +60,16 @@ bool FluxDataFile::Open(const std::string& path) {
   position_ = 0;
   bufferStart_ = 0;
   bufferUsed_ = 0;
+  bool readable = false;
+  try {
+    readable = Classify(static_cast<std::uint64_t>(st.st_size));
+  } catch (const std::bad_alloc&) {
+    readable = false;  // no memory for the text or its records: it does not open
+  }
+  if (!readable) {
+    Close();
+    return false;
+  }
   return true;
 }
 
@@ -51,10 +79,68 @@ void FluxDataFile::Close() {
   path_.clear();
   bufferUsed_ = 0;
   position_ = 0;
+  facts_ = Facts{};
+  decoded_ = ArchiveDecoding{};
+}
+
+bool FluxDataFile::ReadAt(std::int64_t offset, std::size_t count, std::string& out) const {
+  out.resize(count);
+  std::size_t got = 0;
+  while (got < count) {
+    const ssize_t n = ::pread(fd_, out.data() + got, count - got, offset + static_cast<std::int64_t>(got));
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return false;
+    if (n == 0) break;  // the file shrank
+    got += static_cast<std::size_t>(n);
+  }
+  out.resize(got);
+  return true;
+}
+
+bool FluxDataFile::DecodeText(std::string_view text) {
+  decoded_ = DecodeArchiveText(text);
+  facts_.kind = Kind::ArchiveText;
+  facts_.stats = decoded_.stats;
+  return decoded_.Count() > 0;
+}
+
+bool FluxDataFile::Classify(std::uint64_t size) {
+  std::string head;
+  if (!ReadAt(0, static_cast<std::size_t>(std::min<std::uint64_t>(size, kHeadBytes)), head)) head.clear();
+
+  if (StartsWithGzipMagic(head)) {
+    // Deflate hardly ever grows data: a larger file inflates past the bound.
+    std::string compressed, text;
+    if (size > kMaxTextBytes || !ReadAt(0, static_cast<std::size_t>(size), compressed)) return false;
+    if (InflateGzip(compressed, kMaxTextBytes, text) != InflateStatus::Ok) return false;
+    compressed = std::string();
+    facts_.compressed = true;
+    return DecodeText(text);
+  }
+
+  std::string tail;
+  if (size >= kRecordBytes && size % kRecordBytes == 0 && head.size() >= kRecordBytes &&
+      head.compare(66, 2, "\r\n") == 0 &&
+      ReadAt(static_cast<std::int64_t>(size) - 2, 2, tail) && tail == "\r\n") {
+    if (StartsWithArchiveHeader(head)) {
+      facts_.kind = Kind::FixedArchiveColumns;
+      facts_.stats.width = 6;
+      facts_.stats.lineEnds = LineEnds::CrLf;
+    }
+    return true;
+  }
+
+  if (HasArchiveLine(head)) {
+    std::string text;
+    if (size > kMaxTextBytes || !ReadAt(0, static_cast<std::size_t>(size), text)) return false;
+    return DecodeText(text);
+  }
+  return true;
 }
 
 std::uint64_t FluxDataFile::GetLength() const {
   if (fd_ < 0) return 0;
+  if (facts_.kind == Kind::ArchiveText) return std::uint64_t{kRecordBytes} * decoded_.Count();
   struct stat st {};
   if (::fstat(fd_, &st) != 0) throw FileError(FileError::Cause::Generic, path_);
   return static_cast<std::uint64_t>(st.st_size);
@@ -106,8 +192,27 @@ int FluxDataFile::TakeByte() {
   return c;
 }
 
+// The channel values of a whole record with the archive's header, from the
+// archive's columns (18 + 6k): the record's own columns (19 + 6k) would drop the
+// first character of a six-character value.
+void FluxDataFile::TakeArchiveColumns(FluxRecord& record) const {
+  if (record.length != kRecordMaxChars || record.text[kRecordMaxChars - 1] != '\n' ||
+      !StartsWithArchiveHeader(record.View()))
+    return;
+  const ArchiveFields f = ReadArchiveFields(std::string_view(record.text + kArchiveHeaderChars, 48), 6);
+  std::copy(f.values.begin(), f.values.end(), record.values.begin());
+  record.hasValues = true;
+}
+
 bool FluxDataFile::ReadRecord(FluxRecord& record) {
   if (fd_ < 0) return false;
+  if (facts_.kind == Kind::ArchiveText) {
+    const std::uint64_t i = static_cast<std::uint64_t>(position_) / kRecordBytes;
+    if (i >= decoded_.Count()) return false;
+    decoded_.Deliver(static_cast<std::size_t>(i), record);
+    position_ = static_cast<std::int64_t>(i + 1) * kRecordBytes;
+    return true;
+  }
   // Most records lie whole in the buffer as 66 characters and CR LF: copy
   // them straight out of it. Anything else takes the character-wise way.
   const std::int64_t at = position_ - bufferStart_;
@@ -121,6 +226,8 @@ bool FluxDataFile::ReadRecord(FluxRecord& record) {
       record.text[end - 1] = '\n';
       record.text[end] = '\0';
       record.length = end;
+      record.hasValues = false;
+      if (facts_.kind == Kind::FixedArchiveColumns) TakeArchiveColumns(record);
       position_ += end + 1;
       return true;
     }
@@ -136,6 +243,7 @@ bool FluxDataFile::ReadRecord(FluxRecord& record) {
   }
   if (n == 0) return false;
   record.Assign(std::string_view(line, static_cast<std::size_t>(n)));
+  if (facts_.kind == Kind::FixedArchiveColumns) TakeArchiveColumns(record);
   return true;
 }
 

@@ -4,7 +4,10 @@
 // Numbers are read by the C library's decimal rule: leading white space, one
 // optional sign, then digits up to the first non-digit; no digits reads as 0.
 
+#include <cstddef>
 #include <string_view>
+
+#include "data/flux_record.h"
 
 namespace helvarra {
 
@@ -52,6 +55,11 @@ inline int RecordMinute(std::string_view r) { return FieldInteger(r, kMinutePos,
 inline int RecordSecond(std::string_view r) { return FieldInteger(r, kSecondPos, 2); }
 inline int ChannelValue(std::string_view r, int k) {
   return FieldInteger(r, kValuePos + kValueWidth * k, kValueWidth);
+}
+// Channel k of a record as read: the values the reader delivered with it if
+// it did, else its text's column.
+inline int ChannelValue(const FluxRecord& r, int k) {
+  return r.hasValues ? r.values[static_cast<std::size_t>(k)] : ChannelValue(r.View(), k);
 }
 
 }  // namespace helvarra

@@ -1,6 +1,7 @@
-// Runs the fuzzing harness over saved inputs: every file in the folders (or
-// the files) named on the command line. Prints "N passed, 0 failed"; a
-// failing input crashes the run (and is named just before).
+// Runs the fuzzing harnesses over saved inputs: every file in the folders (or
+// the files) named on the command line goes to the viewer's harness and to
+// the decoders' harness. Prints "N passed, 0 failed"; a failing input crashes
+// the run (and is named just before).
 
 #include <cstdint>
 #include <cstdio>
@@ -11,6 +12,7 @@
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv);
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
+extern "C" int HelvarraFuzzDecoders(const std::uint8_t* data, std::size_t size);
 
 int main(int argc, char** argv) {
   std::vector<std::filesystem::path> inputs;
@@ -33,6 +35,7 @@ int main(int argc, char** argv) {
     std::ifstream in(input, std::ios::binary);
     const std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+    HelvarraFuzzDecoders(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
     ++done;
   }
   std::printf("%d passed, 0 failed\n", done);

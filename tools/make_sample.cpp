@@ -1,13 +1,17 @@
 // helvarra-make-sample: writes 1-second solar radio flux files for trying out
 // and testing the viewer.
 //
-// A record is 68 bytes: 66 characters, then CR LF.
+// By default a record is 68 bytes: 66 characters, then CR LF.
 //   0-3   station code          4-5   two blanks
 //   6-17  YYMMDDhhmmss (UT)     18    blank
 //   19-60 channels 0..6, "%6d" each
 //   61-65 channel 7, "%5d" (so it stays <= 99999)
+// With --width W, the layout of the RSTN archive's files:
+//   0-3   station code          4-17  YYYYMMDDhhmmss (UT)
+//   18-   channels 0..7, "%*d" with width W (6, 7 or 8): 66, 74 or 82 characters
 // Channels are 245, 410, 610, 1415, 2695, 4995, 8800 and 15400 MHz.
-// The output depends only on the options: same options, same bytes.
+// The output depends only on the options: same options, same bytes (a gzip
+// header carries no time and no name).
 
 #include <algorithm>
 #include <array>
@@ -25,6 +29,8 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include <zlib.h>
 
 namespace {
 
@@ -52,11 +58,14 @@ struct Options {
     std::vector<std::pair<long, long>> gaps, zeros, blanks;   // (time of day, count)
     std::optional<long> constant;
     bool ramp = false, lfOnly = false, realistic = false;
+    int width = 0;   // 0: the 68-byte record; 6, 7, 8: the archive's layout
+    bool gzip = false, broken = false;
 };
 
 const char* kHelp =
     "usage: helvarra-make-sample [options] OUTPUT\n"
-    "Writes a sample 1-second solar radio flux file (68-byte records, CR LF).\n\n"
+    "Writes a sample 1-second solar radio flux file (68-byte records, CR LF, or\n"
+    "with --width the layout of the RSTN archive's files).\n\n"
     "  --station CODE      4-character station code (default APLM)\n"
     "  --date YYYY-MM-DD   date of the first record (default 2024-05-14)\n"
     "  --start HH:MM:SS    UT of the first record (default 00:00:00)\n"
@@ -71,11 +80,26 @@ const char* kHelp =
     "  --lf                end lines with LF only (67-byte records)\n"
     "  --realistic         quiet Sun with noise plus one burst, gap, zero\n"
     "                      stretch and blank stretch inside the file\n"
+    "  --width W           the archive's layout: four-digit year, the eight\n"
+    "                      values as \"%*d\" of width W (6, 7 or 8) from column 18\n"
+    "                      (66, 74 or 82 characters a line)\n"
+    "  --broken            with --width: the archive's broken lines, one each at\n"
+    "                      15%, 30%, 45%, 60% and 75% of the span: a 245 MHz\n"
+    "                      value one digit wider than its field, a 15400 MHz\n"
+    "                      negative two wider, a record cut short after three\n"
+    "                      fields with the next one on the same line, a line of\n"
+    "                      noise before the record, a blank 610 MHz field\n"
+    "  --gzip              compress the output (gzip, no time in its header)\n"
     "  -h, --help          show this help\n\n"
     "Times of day are taken at their first occurrence at or after --start, so\n"
     "they may fall after midnight. A gap wins over blank, blank over zero.\n"
     "Without --constant or --ramp, values are quiet-Sun levels with noise;\n"
-    "--burst only affects those.\n";
+    "--burst only affects those. In the archive's layout values are kept\n"
+    "below 10^W, except those --broken writes.\n\n"
+    "samples/15MAY24.APL.gz, a Learmonth day as the archive serves it, was made by\n"
+    "  helvarra-make-sample --station LEAR --date 2024-05-14 --start 22:30:00 \\\n"
+    "    --seconds 43200 --realistic --seed 15 --width 8 --lf --broken \\\n"
+    "    --gzip samples/15MAY24.APL.gz\n";
 
 [[noreturn]] void fail(const std::string& message) { throw std::runtime_error(message); }
 
@@ -143,12 +167,16 @@ bool parseArgs(int argc, char** argv, Options& opt, std::string& output) {
         else if (arg == "--ramp") opt.ramp = true;
         else if (arg == "--lf") opt.lfOnly = true;
         else if (arg == "--realistic") opt.realistic = true;
+        else if (arg == "--width") opt.width = int(toNumber(next(), 6, 8, "--width (6, 7 or 8)"));
+        else if (arg == "--gzip") opt.gzip = true;
+        else if (arg == "--broken") opt.broken = true;
         else if (arg.size() > 1 && arg[0] == '-') fail("unknown option " + arg);
         else if (output.empty()) output = arg;
         else fail("more than one OUTPUT given");
     }
     if (output.empty()) fail("no OUTPUT file given (see --help)");
     if (opt.constant && opt.ramp) fail("--constant and --ramp exclude each other");
+    if (opt.broken && opt.width == 0) fail("--broken needs --width");
     return true;
 }
 
@@ -271,6 +299,68 @@ std::array<long, kChannels> roundFlux(const std::array<double, kChannels>& flux)
     return v;
 }
 
+// The archive's layout: YYYYMMDDhhmmss, values "%*d".
+std::string archiveStamp(sys_seconds when) {
+    auto dayStart = floor<days>(when);
+    year_month_day ymd{dayStart};
+    hh_mm_ss hms{when - dayStart};
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d%02u%02u%02d%02d%02d", int(ymd.year()), unsigned(ymd.month()),
+                  unsigned(ymd.day()), int(hms.hours().count()), int(hms.minutes().count()),
+                  int(hms.seconds().count()));
+    return text;
+}
+
+std::string archiveValue(long v, int width) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%*ld", width, v);
+    return text;
+}
+
+std::array<long, kChannels> archiveFlux(const std::array<double, kChannels>& flux, const Options& opt) {
+    long top = 1;
+    for (int i = 0; i < opt.width; ++i) top *= 10;
+    std::array<long, kChannels> v{};
+    for (int k = 0; k < kChannels; ++k) v[k] = std::clamp(std::lround(flux[k]), 0L, top - 1);
+    return v;
+}
+
+// --broken: where the archive's broken lines go, as offsets into the span.
+struct Breaks { long overflow, negative, cut, noise, blank; };
+
+Breaks breaksFor(long span) {
+    return {span * 150 / 1000, span * 300 / 1000, span * 450 / 1000, span * 600 / 1000, span * 750 / 1000};
+}
+
+// A value the given number of characters wider than its field.
+long widerThan(int width, int extra, bool negative) {
+    const char* digits = negative ? "254264591000" : "142386251000";
+    const int n = width + extra - (negative ? 1 : 0);
+    return (negative ? -1 : 1) * std::stol(std::string(digits, std::size_t(n)));
+}
+
+void writeOutput(const std::string& output, const std::string& text, bool gzip) {
+    std::string bytes = text;
+    if (gzip) {
+        z_stream zs{};
+        if (deflateInit2(&zs, 9, Z_DEFLATED, 16 + MAX_WBITS, 9, Z_DEFAULT_STRATEGY) != Z_OK) fail("zlib: deflateInit2");
+        gz_header header{};
+        header.os = 3;   // Unix, whatever the machine
+        deflateSetHeader(&zs, &header);
+        bytes.assign(deflateBound(&zs, uLong(text.size())), '\0');
+        zs.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(text.data()));
+        zs.avail_in = uInt(text.size());
+        zs.next_out = reinterpret_cast<Bytef*>(bytes.data());
+        zs.avail_out = uInt(bytes.size());
+        const int result = deflate(&zs, Z_FINISH);
+        bytes.resize(zs.total_out);
+        deflateEnd(&zs);
+        if (result != Z_STREAM_END) fail("zlib: deflate");
+    }
+    std::ofstream file(output, std::ios::binary);
+    if (!file.write(bytes.data(), std::streamsize(bytes.size())) || !file.flush()) fail("cannot write " + output);
+}
+
 void writeFile(const Options& opt, const std::string& output) {
     Random rng{std::mt19937{opt.seed}};
     std::optional<long> burst;
@@ -278,6 +368,8 @@ void writeFile(const Options& opt, const std::string& output) {
     auto gaps = toStretches(opt.gaps, opt), zeros = toStretches(opt.zeros, opt), blanks = toStretches(opt.blanks, opt);
     if (opt.realistic) addRealisticEvents(opt, burst, gaps, zeros, blanks);
     FluxModel model(rng, burst);
+    const Breaks breaks = breaksFor(opt.seconds);
+    const std::string lineEnd = opt.lfOnly ? "\n" : "\r\n";
 
     std::string text;
     const sys_seconds first = sys_seconds{opt.date} + seconds{opt.startTod};
@@ -289,16 +381,34 @@ void writeFile(const Options& opt, const std::string& output) {
         if (opt.constant) values.fill(*opt.constant);
         else if (opt.ramp)
             for (int k = 0; k < kChannels; ++k) values[k] = (when - floor<days>(when)).count() % 1000 + 10 * (k + 1);
-        else values = roundFlux(flux);
+        else values = opt.width == 0 ? roundFlux(flux) : archiveFlux(flux, opt);
 
-        std::string line = opt.station + "  " + timeStamp(when) + " ";
-        if (inside(blanks, offset)) line += std::string(47, ' ');
-        else line += formatValues(inside(zeros, offset) ? std::array<long, kChannels>{} : values);
-        if (line.size() != 66) fail("internal error: record is not 66 characters");
-        text += line + (opt.lfOnly ? "\n" : "\r\n");
+        if (opt.width == 0) {
+            std::string line = opt.station + "  " + timeStamp(when) + " ";
+            if (inside(blanks, offset)) line += std::string(47, ' ');
+            else line += formatValues(inside(zeros, offset) ? std::array<long, kChannels>{} : values);
+            if (line.size() != 66) fail("internal error: record is not 66 characters");
+            text += line + lineEnd;
+            continue;
+        }
+
+        if (inside(zeros, offset)) values.fill(0);
+        std::array<std::string, kChannels> fields;
+        for (int k = 0; k < kChannels; ++k) fields[k] = archiveValue(values[k], opt.width);
+        if (inside(blanks, offset)) fields.fill(std::string(std::size_t(opt.width), ' '));
+        bool cut = false;
+        if (opt.broken) {
+            if (offset == breaks.overflow) fields[0] = archiveValue(widerThan(opt.width, 1, false), opt.width);
+            if (offset == breaks.negative) fields[7] = archiveValue(widerThan(opt.width, 2, true), opt.width);
+            if (offset == breaks.noise) text += "#### noise ####" + lineEnd;
+            if (offset == breaks.blank) fields[2] = std::string(std::size_t(opt.width), ' ');
+            cut = offset == breaks.cut && offset + 1 < opt.seconds && !inside(gaps, offset + 1);
+        }
+        std::string line = opt.station + archiveStamp(when);
+        for (int k = 0; k < (cut ? 3 : kChannels); ++k) line += fields[k];
+        text += cut ? line + "  " : line + lineEnd;   // cut short: the next record follows on this line
     }
-    std::ofstream file(output, std::ios::binary);
-    if (!file.write(text.data(), std::streamsize(text.size())) || !file.flush()) fail("cannot write " + output);
+    writeOutput(output, text, opt.gzip);
 }
 
 }   // namespace

@@ -1,7 +1,7 @@
 #pragma once
 // Small helpers for tests that need flux data files: building record lines in
-// the file's fixed-column layout, writing bytes to a file, and a scratch
-// directory that removes itself.
+// the file's fixed-column layout and in the archive's layout, gzip-compressing,
+// writing bytes to a file, and a scratch directory that removes itself.
 
 #include <array>
 #include <atomic>
@@ -15,6 +15,7 @@
 #include <system_error>
 
 #include <unistd.h>
+#include <zlib.h>
 
 namespace helvarra::test {
 
@@ -37,6 +38,36 @@ inline std::string RecordBody(std::string_view station, int yy, int mo, int dd, 
 inline std::string RecordLine(std::string_view station, int yy, int mo, int dd, int h, int mi,
                               int s, const std::array<int, 8>& values) {
   return RecordBody(station, yy, mo, dd, h, mi, s, values) + "\r\n";
+}
+
+// One line of the archive's layout, without a line end: station code, a
+// four-digit year, MMDDhhmmss, then the eight values as printf "%*d" with the
+// given width (a value wider than that pushes the rest to the right).
+inline std::string ArchiveBody(std::string_view station, int year, int mo, int dd, int h, int mi, int s,
+                               const std::array<int, 8>& values, int width) {
+  char buf[256];
+  int n = std::snprintf(buf, sizeof buf, "%-4.4s%04d%02d%02d%02d%02d%02d", std::string(station).c_str(), year, mo,
+                        dd, h, mi, s);
+  for (int k = 0; k < 8; ++k)
+    n += std::snprintf(buf + n, sizeof buf - static_cast<std::size_t>(n), "%*d", width, values[static_cast<std::size_t>(k)]);
+  return std::string(buf, static_cast<std::size_t>(n));
+}
+
+// `text` as one gzip member (zlib's gzip writer, no time in the header).
+inline std::string Gzip(std::string_view text, int level = 6) {
+  z_stream zs{};
+  if (deflateInit2(&zs, level, Z_DEFLATED, 16 + MAX_WBITS, 8, Z_DEFAULT_STRATEGY) != Z_OK)
+    throw std::runtime_error("deflateInit2 failed");
+  std::string out(deflateBound(&zs, static_cast<uLong>(text.size())), '\0');
+  zs.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(text.data()));
+  zs.avail_in = static_cast<uInt>(text.size());
+  zs.next_out = reinterpret_cast<Bytef*>(out.data());
+  zs.avail_out = static_cast<uInt>(out.size());
+  const int r = deflate(&zs, Z_FINISH);
+  out.resize(zs.total_out);
+  deflateEnd(&zs);
+  if (r != Z_STREAM_END) throw std::runtime_error("deflate failed");
+  return out;
 }
 
 inline void WriteFile(const std::filesystem::path& path, std::string_view bytes) {
