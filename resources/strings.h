@@ -23,10 +23,8 @@ inline constexpr int IDR_MAINFRAME = 128;  // the program icon
 
 inline constexpr std::string_view kExecutableName = kInternalName;
 
-// The open-file dialog: pairs of description and pattern, "|" between them.
-inline constexpr std::string_view kOpenFileFilter =
-    "All Files (*.*)|*.*|Learmonth Files (*.apl)|*.apl|Palehua Files (*.phf)|*.phf|"
-    "Sagamore Hill Files (*.k7o)|*.k7O|San Vito Files (*.lis)|*.lis||";
+// The open-file dialog's initial name; its filter comes from the station
+// table.
 inline constexpr std::string_view kOpenFileInitialName = "D:*.*";
 
 inline constexpr std::string_view kPrintDocumentName = "RSTN Display";

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "data/record_fields.h"
+#include "data/stations.h"
 #include "resources/strings.h"
 #include "viewer/flux_viewer_dlg.h"
 
@@ -34,7 +35,7 @@ std::string TimeText(std::string_view r) {
 
 void CFluxViewerDlg::OnFiles() {
   if (m_bIdle == 0) return;
-  OpenChosenFile(m_services.ChooseOpenFile(resources::kOpenFileInitialName, resources::kOpenFileFilter));
+  OpenChosenFile(m_services.ChooseOpenFile(resources::kOpenFileInitialName, OpenFileFilter()));
 }
 
 void CFluxViewerDlg::OnOpenDocument(const std::string& pathName, const std::string& fileName) {

@@ -17,14 +17,16 @@ std::vector<std::pair<QString, QString>> ParseFilter(std::string_view filter) {
 }
 
 QString QtNameFilter(const QString& description, const QString& pattern) {
-  // Qt takes the patterns from the last parentheses of the entry; the shown
-  // text keeps the description exactly.
-  const QString effective = pattern == QLatin1String("*.*") ? QStringLiteral("*") : pattern;
-  return description + QStringLiteral(" (") + effective + QLatin1Char(')');
+  // Qt takes the patterns from the last parentheses of the entry, separated
+  // by blanks where the filter string has ';'; the shown text keeps the
+  // description exactly.
+  QStringList patterns = pattern.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+  for (QString& p : patterns)
+    if (p == QLatin1String("*.*")) p = QStringLiteral("*");
+  return description + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
 }
 
-std::optional<ChosenFile> RunOpenFileDialog(QWidget* parent, std::string_view filter) {
-  QFileDialog dialog(parent, QObject::tr("Open"), QDir::currentPath());
+void SetUpOpenFileDialog(QFileDialog& dialog, std::string_view filter) {
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::AnyFile);
@@ -33,6 +35,11 @@ std::optional<ChosenFile> RunOpenFileDialog(QWidget* parent, std::string_view fi
   for (const auto& [description, pattern] : ParseFilter(filter)) names << QtNameFilter(description, pattern);
   dialog.setNameFilters(names);
   if (!names.isEmpty()) dialog.selectNameFilter(names.front());
+}
+
+std::optional<ChosenFile> RunOpenFileDialog(QWidget* parent, std::string_view filter) {
+  QFileDialog dialog(parent, QObject::tr("Open"), QDir::currentPath());
+  SetUpOpenFileDialog(dialog, filter);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return ChoiceOf(dialog.selectedFiles().front());
 }

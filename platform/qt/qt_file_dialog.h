@@ -2,6 +2,7 @@
 // The open-file dialog: the viewer's filter entries, opening in the current
 // directory; the typed name need not exist.
 
+#include <QFileDialog>
 #include <QStringList>
 #include <QWidget>
 #include <optional>
@@ -16,10 +17,13 @@ namespace helvarra::qt {
 // The entries of a filter string: "description|pattern|...||".
 std::vector<std::pair<QString, QString>> ParseFilter(std::string_view filter);
 // A filter entry as Qt's dialog takes it: the description shown as it is, the
-// pattern matched as the data files' home system matches it (letter case
-// ignored; "*.*" is every file, with or without a dot).
+// patterns (";" between them) matched as the data files' home system matches
+// them (letter case ignored; "*.*" is every file, with or without a dot).
 QString QtNameFilter(const QString& description, const QString& pattern);
 
+// The open dialog as the viewer shows it: open mode, the typed name need not
+// exist, the filter's entries with the first one chosen.
+void SetUpOpenFileDialog(QFileDialog& dialog, std::string_view filter);
 std::optional<ChosenFile> RunOpenFileDialog(QWidget* parent, std::string_view filter);
 
 // A file named by the user (in the dialog, on the command line, by a drop)

@@ -89,6 +89,16 @@ class QtViewerTest : public ::testing::Test {
     return true;
   }
 
+  // Whether the window shows the text at (x, y) in the large font, and only
+  // it, to the window's right edge (nothing of an earlier text beside it).
+  bool ShowsLarge(int x, int y, const std::string& text) {
+    const QImage expected = Rendered(x, y, text, dlg.m_fontLarge);
+    for (int yy = y; yy < y + 18; ++yy)
+      for (int xx = x; xx < 798; ++xx)
+        if (Pixel(xx, yy) != qt::FromQRgb(expected.pixel(xx, yy))) return false;
+    return true;
+  }
+
   TempDir dir;
   qt::QtWindowServices services;
   CFluxViewerDlg dlg{services};

@@ -45,8 +45,8 @@ TEST(OpenFileTest, DrawsThePanelInOrder) {
   EXPECT_EQ(v.dlg.m_strPathName, (v.dir / "day.apl").string());
   EXPECT_EQ(v.fake.fileDialogInitialName, "D:*.*");
   EXPECT_EQ(v.fake.fileDialogFilter,
-            "All Files (*.*)|*.*|Learmonth Files (*.apl)|*.apl|Palehua Files (*.phf)|*.phf|"
-            "Sagamore Hill Files (*.k7o)|*.k7O|San Vito Files (*.lis)|*.lis||");
+            "All Files (*.*)|*.*|Learmonth Files (*.apl)|*.apl;*.apl.gz|Palehua Files (*.phf)|*.phf;*.phf.gz|"
+            "Sagamore Hill Files (*.k7o)|*.k7O;*.k7O.gz|San Vito Files (*.lis)|*.lis;*.lis.gz||");
   EXPECT_EQ(v.dlg.m_bFileLoaded, 1);
   EXPECT_EQ(v.dlg.m_bIdle, 1);
   EXPECT_TRUE(v.fake.messages.empty());
