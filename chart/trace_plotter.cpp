@@ -3,19 +3,17 @@
 // channel, read afresh from the file on every call.
 
 #include <algorithm>
-#include <cstdio>
 
 #include "chart/chart_window.h"
 #include "data/record_fields.h"
+#include "data/time_of_day.h"
 
 namespace helvarra {
 namespace {
 
 // Minute of the day at a window's left edge: the minute after the record's
 // minute, so 1..1440 for a valid time.
-int StartMinuteOf(std::string_view record) {
-  return RecordHour(record) * 60 + RecordMinute(record) + 1;
-}
+int StartMinuteOf(std::string_view record) { return MinuteOfDay(record) + 1; }
 
 void DrawTimeAxis(DrawingSurface& s, int minute, const Pen& minorTick, const Pen& majorTick) {
   for (int x = kTraceLeftX; x <= kTraceRightX; x += kTickSpacing) {
@@ -23,18 +21,14 @@ void DrawTimeAxis(DrawingSurface& s, int minute, const Pen& minorTick, const Pen
     if (minute % 5 != 0) {
       s.SelectPen(minorTick);
     } else {
-      if (minute % 10 == 0) {
-        char label[32];
-        std::snprintf(label, sizeof label, "%02d:%02d", minute / 60, minute % 60);
-        s.PutText(x + kTickLabelDX, kTickLabelY, label);
-      }
+      if (minute % 10 == 0) s.PutText(x + kTickLabelDX, kTickLabelY, HourMinuteText(minute));
       s.SelectPen(majorTick);
       lowerEnd = kMajorTickEndY;
     }
     s.MovePen(x, kTickTopY);
     s.DrawLineTo(x, lowerEnd);
     // After the increment, so a window starting at minute 1440 reads 24:00.
-    if (++minute >= 1440) minute -= 1440;
+    if (++minute >= kMinutesPerDay) minute -= kMinutesPerDay;
   }
 }
 
@@ -118,7 +112,7 @@ void ChartWindow::PlotRecords(DrawingSurface& s, std::array<int, kChannelCount>&
     int offset = h * 3600 + mi * 60 + RecordSecond(r) - startSecond;
     // Records of the minute that fixed the window are not drawn.
     if (startSecond != (h * 60 + mi + 1) * 60) {
-      if (offset < 0) offset += 86400;  // after midnight
+      offset = AfterStart(0, offset, kSecondsPerDay);  // a time before the start is after midnight
       if (offset - prevOffset <= kGapSeconds) {
         const int x = OffsetX(offset);
         for (int k = 0; k < kChannelCount; ++k) {
