@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Peak resident memory of the real program: started under the X server named
-# by DISPLAY, a 24-hour file opened through its file dialog, then browsed to
-# the end. Resident memory is sampled at every browse window from the
+# by DISPLAY with a 24-hour file on its command line, then browsed to the
+# end. Resident memory is sampled at every browse window from the
 # kernel's accounting (/proc), and /usr/bin/time reports the peak at exit.
 # Prints one JSON object.
 #
@@ -15,7 +15,7 @@ cp "$data" "$work/"
 name="$(basename "$data")"
 cd "$work"
 
-HOME="$work" /usr/bin/time -v -o "$work/time.txt" "$exe" &
+HOME="$work" /usr/bin/time -v -o "$work/time.txt" "$exe" "$name" &
 timer=$!
 pid=""
 for _ in $(seq 100); do
@@ -28,15 +28,9 @@ eval "$(xdotool getwindowgeometry --shell "$win")"
 kb() { awk -v k="$1:" '$1 == k { print $2 }' "/proc/$pid/status"; }
 click() { xdotool mousemove --sync $((X + $1)) $((Y + $2)) click 1; }
 
+sleep 1.5                           # the file opens once the window is up
 started=$(kb VmRSS)
-click 741 148                       # "&Files"
-for _ in $(seq 100); do xdotool search --onlyvisible --name '^Open$' >/dev/null 2>&1 && break; sleep 0.1; done
-sleep 0.5
-xdotool windowfocus --sync "$(xdotool search --onlyvisible --name '^Open$' | head -n1)"
-xdotool type --delay 10 "$name"
-xdotool key Return
-sleep 1.5
-opened=$(kb VmRSS)
+opened=$started
 opened_peak=$(kb VmHWM)
 
 click 741 178                       # "&Browse": a window every two seconds

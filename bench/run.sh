@@ -33,9 +33,11 @@ QT_QPA_PLATFORM=offscreen "$build/bench/helvarra_bench" "$data" --benchmark_repe
 echo "bench: pandas + matplotlib for the same window"
 /usr/bin/python3 bench/peer_matplotlib.py "$data/day.apl" 19000 "$out/peer.png" 15 | tee "$out/peer.json"
 
-echo "bench: memory of the real program under Xvfb (about two minutes)"
-xvfb-run -a -s "-screen 0 1280x1024x24" bash bench/memory_run.sh "$root/$build/platform/qt/Tarrawin" \
-  "$root/$data/day.apl" 2>/dev/null | tail -n1 | tee "$out/memory.json"
+echo "bench: memory of the real program under Xvfb, a 68-byte and a compressed day (about four minutes)"
+for kind in day.apl:memory.json archive-day.apl.gz:memory-archive.json; do
+  xvfb-run -a -s "-screen 0 1280x1024x24" bash bench/memory_run.sh "$root/$build/platform/qt/Tarrawin" \
+    "$root/$data/${kind%%:*}" 2>/dev/null | tail -n1 | tee "$out/${kind##*:}"
+done
 
 /usr/bin/python3 bench/report.py "$out" docs/PERFORMANCE.md
 echo "bench: wrote docs/PERFORMANCE.md"

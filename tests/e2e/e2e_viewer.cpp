@@ -7,7 +7,10 @@
 // directory or the home directory but the printed file. Built with the
 // sanitizers, the same run is the leak check of the whole program.
 //
-// e2e_viewer TARRAWIN SNAPSHOT SAMPLE [SCREENSHOT.png]   (DISPLAY must name the server)
+// Then the program is started again with a compressed archive day on its
+// command line, and must show the window tarrawin-snapshot draws for it.
+//
+// e2e_viewer TARRAWIN SNAPSHOT SAMPLE ARCHIVE_DAY [SCREENSHOT.png]   (DISPLAY must name the server)
 
 #include <QDir>
 #include <QDirIterator>
@@ -168,14 +171,16 @@ void CheckPrintedPage(const QString& pdf, const QImage& window) {
 
 int main(int argc, char** argv) {
   QGuiApplication app(argc, argv);
-  if (argc < 4) {
-    std::fprintf(stderr, "usage: e2e_viewer TARRAWIN SNAPSHOT SAMPLE [SCREENSHOT.png]\n");
+  if (argc < 5) {
+    std::fprintf(stderr, "usage: e2e_viewer TARRAWIN SNAPSHOT SAMPLE ARCHIVE_DAY [SCREENSHOT.png]\n");
     return 2;
   }
   QTemporaryDir work, home, scratch;
   const QString snapshot = QString::fromLocal8Bit(argv[2]), samplePath = QString::fromLocal8Bit(argv[3]);
   const QString sample = QFileInfo(samplePath).fileName();
   QFile::copy(samplePath, work.filePath(sample));
+  const QString archivePath = QString::fromLocal8Bit(argv[4]), archive = QFileInfo(archivePath).fileName();
+  QFile::copy(archivePath, work.filePath(archive));
   const QStringList workBefore = Listing(work.path()), homeBefore = Listing(home.path());
 
   QProcess viewer;
@@ -263,7 +268,7 @@ int main(int argc, char** argv) {
     return white > 20;
   }, 10000);
   Check(white > 20, QString("the read-out writes the channel's label in white (%1 pixels)").arg(white));
-  if (argc > 4) shot.save(QString::fromLocal8Bit(argv[4]));
+  if (argc > 5) shot.save(QString::fromLocal8Bit(argv[5]));
 
   // "&Print": print to the PDF printer the dialog offers where there is no
   // real printer, into the file it proposes.
@@ -303,6 +308,34 @@ int main(int argc, char** argv) {
   Check(viewer.waitForFinished(10000), "Escape ends the program");
   Check(viewer.exitStatus() == QProcess::NormalExit && viewer.exitCode() == 0, "it exits normally");
   QFile::remove(pdf);
+
+  // The compressed archive day named on the command line: its first window,
+  // as tarrawin-snapshot draws it, without a dialog.
+  const QString archivePng = scratch.filePath("archive.png");
+  QProcess snapArchive;
+  snapArchive.start(snapshot, {archivePath, "-o", archivePng});
+  snapArchive.waitForFinished(60000);
+  const QImage archiveExpected = QImage(archivePng).convertToFormat(QImage::Format_RGB32);
+  Check(snapArchive.exitCode() == 0 && !archiveExpected.isNull(), "tarrawin-snapshot draws the archive day");
+  QProcess second;
+  second.setProcessEnvironment(env);
+  second.setWorkingDirectory(work.path());
+  second.start(QString::fromLocal8Bit(argv[1]), {archive});
+  Check(second.waitForStarted(10000), "the viewer starts with a compressed day on its command line");
+  QString secondWindow;
+  Check(WaitFor([&] { return !(secondWindow = FindWindow("^HELVARRA$")).isEmpty(); }, 15000), "its window appears");
+  const QPoint at = WindowOrigin(secondWindow);
+  // The chart with its labels and the panel right of it, clear of the controls.
+  const QRect chartArea(0, 0, 690, 545), panel(690, 0, 102, 130);
+  auto showsArchive = [&] {
+    const QImage w = Window(at);
+    return w.copy(chartArea) == archiveExpected.copy(chartArea) && w.copy(panel) == archiveExpected.copy(panel);
+  };
+  Check(!archiveExpected.isNull() && WaitFor(showsArchive, 20000), "the window shows the day's first window and its station");
+  Xdotool({"windowfocus", "--sync", secondWindow});
+  Xdotool({"key", "Escape"});
+  Check(second.waitForFinished(10000) && second.exitCode() == 0, "Escape ends it");
+
   Check(Listing(work.path()) == workBefore, "nothing written to the working directory");
   const QStringList homeAfter = Listing(home.path());
   Check(homeAfter == homeBefore, "nothing written to the home directory but the printed PDF");
