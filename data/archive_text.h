@@ -10,8 +10,8 @@
 // the same line; lines of noise occur.
 //
 // A value is taken only when it can be read with confidence; otherwise the
-// field is a hole, with a cause, and reads as 0 (drawn as a gap). The rules are
-// in ReadArchiveFields and in docs/FORMATS.md.
+// field is a hole, with a cause, and reads as 0 (drawn as a gap): see
+// data/archive_fields.h and docs/FORMATS.md.
 //
 // Decoded records are delivered in the fixed record's own columns (see
 // ArchiveDecoding::Deliver), so every reader of record text works on them.
@@ -22,31 +22,17 @@
 #include <string_view>
 #include <vector>
 
+#include "data/archive_fields.h"
 #include "data/flux_record.h"
 
 namespace helvarra {
 
-inline constexpr int kArchiveHeaderChars = 18;  // CCCCYYYYMMDDhhmmss
-inline constexpr int kArchiveFields = 8;        // one per channel
-inline constexpr int kDecodedChars = 66;        // a decoded record's text without its line feed
-
-// Why a field holds no value. None: a value was read.
-enum class HoleCause : std::uint8_t { None, Blank, NotANumber, Overflow, CutShort };
-inline constexpr int kHoleCauses = 4;  // Blank .. CutShort
+inline constexpr int kDecodedChars = 66;  // a decoded record's text without its line feed
 
 enum class LineEnds : std::uint8_t { None, Lf, CrLf, Mixed };
 
 // True if `text` starts with an archive header.
 bool StartsWithArchiveHeader(std::string_view text);
-
-struct ArchiveFields {
-  std::array<std::int32_t, kArchiveFields> values{};  // 0 for a hole
-  std::array<HoleCause, kArchiveFields> causes{};     // None where a value was read
-};
-
-// The eight fields of a record's body (the text after its header, up to the
-// next header or the line end), in fields of `width` characters.
-ArchiveFields ReadArchiveFields(std::string_view body, int width);
 
 struct ArchiveStats {
   std::uint64_t records = 0;

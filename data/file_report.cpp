@@ -6,6 +6,7 @@
 
 #include "data/channels.h"
 #include "data/record_fields.h"
+#include "data/record_scan.h"
 #include "data/stations.h"
 
 namespace helvarra {
@@ -53,7 +54,7 @@ void CountFixedFields(std::string_view r, Counts& counts) {
 }
 
 void CountArchiveFields(std::string_view r, Counts& counts) {
-  const ArchiveFields f = ReadArchiveFields(r.substr(kArchiveHeaderChars, 48), 6);
+  const ArchiveFields f = ReadSixWideRecordFields(r);
   for (int k = 0; k < kChannelCount; ++k)
     if (f.causes[static_cast<std::size_t>(k)] != HoleCause::None)
       ++counts[static_cast<std::size_t>(k)][static_cast<std::size_t>(f.causes[static_cast<std::size_t>(k)]) - 1];
@@ -69,68 +70,55 @@ const char* LineEndsText(LineEnds e) {
   return "no line ends";
 }
 
-}  // namespace
-
-std::string FormatFileReport(FluxDataFile& file) {
-  const FluxDataFile::Facts& facts = file.GetFacts();
-  const bool decoded = facts.kind == FluxDataFile::Kind::ArchiveText;
-  const std::uint64_t records = file.GetLength() / kRecordBytes;
-  const std::int64_t saved = file.Seek(0, FluxDataFile::Origin::Current);
-
-  std::string out = "File: " + file.GetFilePath() + "\n";
+// The layout line: what kind of file, and for archive text how it is laid out.
+std::string LayoutLine(const FluxDataFile::Facts& facts) {
   char line[160];
-  if (decoded) {
+  if (facts.kind == FluxDataFile::Kind::ArchiveText) {
     std::snprintf(line, sizeof line, "Layout: archive text, %d-wide values (%d-character lines), %s%s\n",
                   facts.stats.width, kArchiveHeaderChars + kArchiveFields * facts.stats.width,
                   LineEndsText(facts.stats.lineEnds), facts.compressed ? ", gzip-compressed" : "");
-  } else if (facts.kind == FluxDataFile::Kind::FixedArchiveColumns) {
-    std::snprintf(line, sizeof line,
-                  "Layout: 68-byte records with the archive's header (four-digit year), values in 6-wide columns from 18\n");
-  } else {
-    std::snprintf(line, sizeof line, "Layout: 68-byte records\n");
+    return line;
   }
-  out += line;
-  out += "Records: " + std::to_string(records) + "\n";
+  if (facts.kind == FluxDataFile::Kind::FixedArchiveColumns)
+    return "Layout: 68-byte records with the archive's header (four-digit year), values in 6-wide columns from 18\n";
+  return "Layout: 68-byte records\n";
+}
 
+// The first and the last record, and the fields without a value: counted at
+// opening for a decoded file, by reading every record of a fixed one.
+struct Reading {
+  FluxRecord first, last;
   Counts counts{};
-  FluxRecord first, last, record;
-  if (decoded) {
-    counts = facts.stats.holes;
-    file.Seek(0, FluxDataFile::Origin::Begin);
-    file.ReadRecord(first);
-    file.Seek(-kRecordBytes, FluxDataFile::Origin::End);
-    file.ReadRecord(last);
-  } else {
-    // Every 68 bytes, as the viewer's indices take them, stepping from the
-    // current position so that the reader's buffer serves the steps.
-    file.Seek(0, FluxDataFile::Origin::Begin);
-    for (std::uint64_t i = 0; i < records; ++i) {
-      const std::int64_t here = file.Seek(0, FluxDataFile::Origin::Current);
-      file.Seek(static_cast<std::int64_t>(i * kRecordBytes) - here, FluxDataFile::Origin::Current);
-      if (!file.ReadRecord(record)) break;
-      const std::string_view r = record.View();
-      if (facts.kind == FluxDataFile::Kind::FixedArchiveColumns && record.hasValues) CountArchiveFields(r, counts);
-      else CountFixedFields(r, counts);
-      if (i == 0) first = record;
-      last = record;
-    }
-  }
-  if (records > 0) {
-    out += "First: " + Stamp(first.View()) + "\n";
-    out += "Last: " + Stamp(last.View()) + "\n";
-    out += "Station: " + Trimmed(LookupStation(last.View())) + " (" + Printable(last.View().substr(0, 4)) + ")\n";
-  } else {
-    out += "First: none\nLast: none\nStation: none\n";
-  }
-  if (decoded) {
-    out += "Lines skipped: " + std::to_string(facts.stats.linesSkipped) + "\n";
-    out += "Records re-synchronised: " + std::to_string(facts.stats.resynchronised) + "\n";
-  }
+};
 
-  out += decoded ? "Fields without a value, by channel:\n" : "Fields without digits, by channel:\n";
+Reading ReadThrough(FluxDataFile& file) {
+  const FluxDataFile::Facts& facts = file.GetFacts();
+  Reading r;
+  if (facts.kind == FluxDataFile::Kind::ArchiveText) {
+    r.counts = facts.stats.holes;
+    file.Seek(0, FluxDataFile::Origin::Begin);
+    file.ReadRecord(r.first);
+    file.Seek(-kRecordBytes, FluxDataFile::Origin::End);
+    file.ReadRecord(r.last);
+    return r;
+  }
+  ForEachRecord(file, [&](std::uint64_t i, const FluxRecord& record) {
+    if (facts.kind == FluxDataFile::Kind::FixedArchiveColumns && record.hasValues)
+      CountArchiveFields(record.View(), r.counts);
+    else
+      CountFixedFields(record.View(), r.counts);
+    if (i == 0) r.first = record;
+    r.last = record;
+    return true;
+  });
+  return r;
+}
+
+std::string HoleTable(const Counts& counts) {
+  char line[160];
   std::snprintf(line, sizeof line, "  %-10s %10s %13s %10s %10s\n", "channel", "blank", "not a number", "overflow",
                 "cut short");
-  out += line;
+  std::string out = line;
   for (int k = 0; k < kChannelCount; ++k) {
     const auto& c = counts[static_cast<std::size_t>(k)];
     std::snprintf(line, sizeof line, "  %-10s %10llu %13llu %10llu %10llu\n",
@@ -139,6 +127,33 @@ std::string FormatFileReport(FluxDataFile& file) {
                   static_cast<unsigned long long>(c[2]), static_cast<unsigned long long>(c[3]));
     out += line;
   }
+  return out;
+}
+
+}  // namespace
+
+std::string FormatFileReport(FluxDataFile& file) {
+  const FluxDataFile::Facts& facts = file.GetFacts();
+  const bool decoded = facts.kind == FluxDataFile::Kind::ArchiveText;
+  const std::uint64_t records = file.GetLength() / kRecordBytes;
+  const std::int64_t saved = file.Seek(0, FluxDataFile::Origin::Current);
+
+  std::string out = "File: " + file.GetFilePath() + "\n" + LayoutLine(facts);
+  out += "Records: " + std::to_string(records) + "\n";
+  const Reading r = ReadThrough(file);
+  if (records > 0) {
+    out += "First: " + Stamp(r.first.View()) + "\n";
+    out += "Last: " + Stamp(r.last.View()) + "\n";
+    out += "Station: " + Trimmed(LookupStation(r.last.View())) + " (" + Printable(r.last.View().substr(0, 4)) + ")\n";
+  } else {
+    out += "First: none\nLast: none\nStation: none\n";
+  }
+  if (decoded) {
+    out += "Lines skipped: " + std::to_string(facts.stats.linesSkipped) + "\n";
+    out += "Records re-synchronised: " + std::to_string(facts.stats.resynchronised) + "\n";
+  }
+  out += decoded ? "Fields without a value, by channel:\n" : "Fields without digits, by channel:\n";
+  out += HoleTable(r.counts);
   file.Seek(saved, FluxDataFile::Origin::Begin);
   return out;
 }

@@ -199,7 +199,7 @@ void FluxDataFile::TakeArchiveColumns(FluxRecord& record) const {
   if (record.length != kRecordMaxChars || record.text[kRecordMaxChars - 1] != '\n' ||
       !StartsWithArchiveHeader(record.View()))
     return;
-  const ArchiveFields f = ReadArchiveFields(std::string_view(record.text + kArchiveHeaderChars, 48), 6);
+  const ArchiveFields f = ReadSixWideRecordFields(record.View());
   std::copy(f.values.begin(), f.values.end(), record.values.begin());
   record.hasValues = true;
 }

@@ -11,6 +11,8 @@
 
 namespace helvarra {
 
+constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
 inline std::string_view FieldText(std::string_view record, int position, int width) {
   if (position < 0 || width <= 0 || static_cast<std::size_t>(position) >= record.size()) return {};
   return record.substr(static_cast<std::size_t>(position), static_cast<std::size_t>(width));

@@ -8,7 +8,7 @@
 #include <QSlider>
 
 #include "chart/chart_layout.h"
-#include "data/record_search.h"
+#include "data/record_scan.h"
 #include "data/time_of_day.h"
 #include "platform/qt/qt_settle.h"
 #include "resources/dialog_templates.h"

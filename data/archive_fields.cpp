@@ -1,0 +1,225 @@
+#include "data/archive_fields.h"
+
+#include "data/record_fields.h"
+
+namespace helvarra {
+namespace {
+
+bool IsNumberChar(char c) { return c == ' ' || c == '-' || IsDigit(c); }
+
+// A field read by itself: all blanks; blanks, then an optional '-', then
+// digits to the field's end ("fits": the value is narrower than the field);
+// or sign and digits filling it ("full": as wide as the field).
+enum class Shape { Blank, Fits, Full, Bad };
+
+Shape ShapeOf(const char* f, int w, std::int32_t& value) {
+  int i = 0;
+  while (i < w && f[i] == ' ') ++i;
+  if (i == w) return Shape::Blank;
+  const int start = i;
+  const bool negative = f[i] == '-';
+  if (negative) ++i;
+  if (i == w) return Shape::Bad;
+  std::int32_t v = 0;  // at most 8 digits: no overflow
+  for (; i < w; ++i) {
+    if (!IsDigit(f[i])) return Shape::Bad;
+    v = v * 10 + (f[i] - '0');
+  }
+  value = negative ? -v : v;
+  return start == 0 ? Shape::Full : Shape::Fits;
+}
+
+// Why a field that was not read holds no value: not a number if it holds
+// anything but blanks, signs and digits, or no digit at all; else overflow
+// (values run together or shifted into it).
+HoleCause CauseOf(std::string_view field) {
+  bool digit = false;
+  for (char c : field) {
+    if (!IsNumberChar(c)) return HoleCause::NotANumber;
+    digit = digit || IsDigit(c);
+  }
+  return digit ? HoleCause::Overflow : HoleCause::NotANumber;
+}
+
+// A clean integer: an optional '-', then digits, within 32 bits.
+bool CleanInteger(std::string_view t, std::int32_t& value) {
+  std::size_t i = t.size() > 0 && t[0] == '-' ? 1 : 0;
+  if (i == t.size()) return false;
+  std::int64_t v = 0;
+  for (; i < t.size(); ++i) {
+    if (!IsDigit(t[i])) return false;
+    v = v * 10 + (t[i] - '0');
+    if (v > std::int64_t{2147483648}) return false;
+  }
+  if (t[0] == '-') v = -v;
+  if (v > INT32_MAX || v < INT32_MIN) return false;
+  value = static_cast<std::int32_t>(v);
+  return true;
+}
+
+// The fields [first, last) that neither pass read, from the text `span` that
+// holds them: the blank-separated tokens (a '-' after a digit also starts one)
+// are their values if there are as many as fields and each is a clean integer.
+bool SplitSpan(std::string_view span, int first, int last, ArchiveFields& out) {
+  std::array<std::int32_t, kArchiveFields> got{};
+  int count = 0;
+  std::size_t i = 0;
+  while (i < span.size()) {
+    if (span[i] == ' ') {
+      ++i;
+      continue;
+    }
+    std::size_t j = i + 1;
+    while (j < span.size() && span[j] != ' ' && !(span[j] == '-' && IsDigit(span[j - 1]))) ++j;
+    if (count == last - first || !CleanInteger(span.substr(i, j - i), got[static_cast<std::size_t>(count)]))
+      return false;
+    ++count;
+    i = j;
+  }
+  if (count != last - first) return false;
+  for (int k = first; k < last; ++k) out.values[static_cast<std::size_t>(k)] = got[static_cast<std::size_t>(k - first)];
+  return true;
+}
+
+void SetHole(ArchiveFields& out, int k, HoleCause cause) {
+  out.values[static_cast<std::size_t>(k)] = 0;
+  out.causes[static_cast<std::size_t>(k)] = cause;
+}
+
+// A field the passes read: a hole if blank, else its value.
+void Take(ArchiveFields& out, int k, Shape shape, std::int32_t value, int& confident) {
+  if (shape == Shape::Blank) {
+    SetHole(out, k, HoleCause::Blank);
+  } else {
+    out.values[static_cast<std::size_t>(k)] = value;
+    ++confident;
+  }
+}
+
+std::string_view FieldAt(std::string_view body, int k, int w) {
+  return body.substr(static_cast<std::size_t>(k * w), static_cast<std::size_t>(w));
+}
+
+// A body of exactly eight fields: each in its own columns.
+void ReadColumns(std::string_view body, int w, ArchiveFields& out, int& confident) {
+  for (int k = 0; k < kArchiveFields; ++k) {
+    std::int32_t v = 0;
+    const Shape s = ShapeOf(body.data() + k * w, w, v);
+    if (s == Shape::Bad)
+      SetHole(out, k, CauseOf(FieldAt(body, k, w)));
+    else
+      Take(out, k, s, v, confident);
+  }
+}
+
+// Fields from the start while they are confident; returns how many.
+int LeftPass(std::string_view body, int w, ArchiveFields& out, int& confident) {
+  const char* b = body.data();
+  const std::size_t n = body.size();
+  int left = 0;
+  for (; left < kArchiveFields; ++left) {
+    const std::size_t at = static_cast<std::size_t>(left * w), end = at + static_cast<std::size_t>(w);
+    if (end > n) break;
+    std::int32_t v = 0;
+    const Shape s = ShapeOf(b + at, w, v);
+    if (s == Shape::Bad) break;
+    if (s == Shape::Full && (end == n || (b[end] != ' ' && b[end] != '-'))) break;
+    Take(out, left, s, v, confident);
+  }
+  return left;
+}
+
+// A body shorter than eight fields: the field the left pass stopped at, and
+// every later one, hold no value.
+void MarkCutShort(std::string_view body, int w, int left, ArchiveFields& out) {
+  const std::size_t n = body.size(), at = static_cast<std::size_t>(left * w), end = at + static_cast<std::size_t>(w);
+  HoleCause cause = HoleCause::CutShort;
+  if (end < n) {
+    cause = CauseOf(body.substr(at, static_cast<std::size_t>(w)));
+  } else if (end == n) {
+    std::int32_t v = 0;
+    if (ShapeOf(body.data() + at, w, v) == Shape::Bad) cause = CauseOf(body.substr(at, static_cast<std::size_t>(w)));
+  }
+  SetHole(out, left, cause);
+  for (int k = left + 1; k < kArchiveFields; ++k) SetHole(out, k, HoleCause::CutShort);
+}
+
+// A body longer than eight fields: fields from the end while they are
+// confident, down to the left pass's; returns the first one read.
+int RightPass(std::string_view body, int w, int left, ArchiveFields& out, int& confident) {
+  const char* b = body.data();
+  const std::size_t n = body.size();
+  int right = kArchiveFields;  // fields [right, 8) read
+  while (right > left) {
+    const int k = right - 1;
+    const std::size_t end = n - static_cast<std::size_t>((kArchiveFields - 1 - k) * w);
+    const std::size_t at = end - static_cast<std::size_t>(w);
+    std::int32_t v = 0;
+    const Shape s = ShapeOf(b + at, w, v);
+    if (s == Shape::Bad) break;
+    if (s == Shape::Full && b[at] != '-' && b[at - 1] != ' ') break;  // at >= 1 since n > 8w
+    Take(out, k, s, v, confident);
+    right = k;
+  }
+  return right;
+}
+
+// The fields [left, right) neither pass read, from the text between them.
+void ReadSpan(std::string_view body, int w, int left, int right, ArchiveFields& out) {
+  const std::size_t n = body.size();
+  auto span = [&] {
+    const std::size_t at = static_cast<std::size_t>(left * w);
+    return body.substr(at, n - static_cast<std::size_t>((kArchiveFields - right) * w) - at);
+  };
+  // Text between the passes that no field accounts for: the fields on either
+  // side of it are not confident after all.
+  if (right == left && span().find_first_not_of(' ') != std::string_view::npos) {
+    if (left > 0) --left;
+    if (right < kArchiveFields) ++right;
+  }
+  if (right == left || SplitSpan(span(), left, right, out)) return;
+  for (int k = left; k < right; ++k) SetHole(out, k, CauseOf(FieldAt(body, k, w)));
+}
+
+}  // namespace
+
+// The rules, by the body's length n against the record's 8w:
+// - n = 8w: every field is in its columns (a value wider than its field would
+//   have made the body longer). Each is read by itself: blank, a value that fits
+//   or fills it, or a hole: not a number if it holds anything but blanks,
+//   signs and digits (or no digit), else overflow.
+// - otherwise a left pass reads fields from the start while they are confident:
+//   blank, a value that fits, or one that fills its field and is followed by a
+//   blank or a '-' (followed by a digit, it ran over into the next field).
+// - n > 8w (a value ran over): a right pass reads from the body's end with the
+//   mirrored rule (a full field must be preceded by a blank or start with '-').
+//   The fields between the passes take the tokens of their text (split at
+//   blanks, and before a '-' that follows a digit) if there are as many as
+//   fields and each is a clean integer; otherwise each is a hole: not a number
+//   if its own columns hold anything but blanks, signs and digits, else
+//   overflow (merged values, or a token that is no 32-bit integer). Text left
+//   between the passes when they met (not a value's overflow) makes the field
+//   on each side of it unread too.
+// - n < 8w (cut short): the fields the left pass read stand. The field it
+//   stopped at is not a number or overflow if it was whole, cut short if the
+//   body ended inside it or with it full (a longer value may have been cut);
+//   every later field is cut short.
+ArchiveFields ReadArchiveFields(std::string_view body, int w, int* confident) {
+  int unused = 0;
+  int& count = confident != nullptr ? *confident : unused;
+  ArchiveFields out;
+  const std::size_t full = static_cast<std::size_t>(kArchiveFields * w);
+  if (body.size() == full) {
+    ReadColumns(body, w, out, count);
+    return out;
+  }
+  const int left = LeftPass(body, w, out, count);
+  if (body.size() < full) {
+    MarkCutShort(body, w, left, out);
+    return out;
+  }
+  ReadSpan(body, w, left, RightPass(body, w, left, out, count), out);
+  return out;
+}
+
+}  // namespace helvarra
