@@ -47,7 +47,6 @@ inline int FieldInteger(std::string_view record, int position, int width) {
 }
 
 // Field positions of a record.
-inline constexpr int kStationPos = 0, kStationWidth = 4;
 inline constexpr int kYearPos = 6, kMonthPos = 8, kDayPos = 10;
 inline constexpr int kHourPos = 12, kMinutePos = 14, kSecondPos = 16;
 inline constexpr int kValuePos = 19, kValueWidth = 6;  // channel k at 19 + 6k
