@@ -6,11 +6,11 @@
 // DATA_DIR holds day.apl (24 hours), two-hours.apl and archive-day.apl.gz (the
 // same 24 hours in the archive's 8-wide layout, LF, gzip-compressed).
 
+#include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QCheckBox>
 #include <QSlider>
 #include <QTest>
-#include <benchmark/benchmark.h>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -112,7 +112,8 @@ std::vector<Stroke> WindowStrokes() {
       const int row = FluxRow(std::max(1, ChannelValue(line, k)));
       const int y0 = 510 - prev[static_cast<std::size_t>(k)], y1 = 510 - row;
       if (y0 != y1)
-        strokes.push_back({80 + offset / 3, std::min(y0, y1 + 1), std::max(y0, y1 - 1), kChannelColours[static_cast<std::size_t>(k)]});
+        strokes.push_back({80 + offset / 3, std::min(y0, y1 + 1), std::max(y0, y1 - 1),
+                           kChannelColours[static_cast<std::size_t>(k)]});
       prev[static_cast<std::size_t>(k)] = row;
     }
   }
@@ -221,7 +222,8 @@ void PrintPdf(benchmark::State& state) {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setOutputFileName(out);
-    return std::optional<ChosenPrinter>(ChosenPrinter{std::make_unique<qt::QtPrinterSurface>(std::move(printer)), "PDF"});
+    return std::optional<ChosenPrinter>(
+        ChosenPrinter{std::make_unique<qt::QtPrinterSurface>(std::move(printer)), "PDF"});
   };
   for (auto _ : state) v.dlg.Dispatch({.kind = EventKind::Command, .id = 1003});
   QFile::remove(out);

@@ -20,7 +20,8 @@ constexpr int kTabulated = 1 << 17;
 const std::vector<std::int16_t>& RowTable() {
   static const std::vector<std::int16_t> table = [] {
     std::vector<std::int16_t> rows(kTabulated);
-    for (int v = 0; v < kTabulated; ++v) rows[static_cast<std::size_t>(v)] = static_cast<std::int16_t>(FluxRowByFormula(v));
+    for (int v = 0; v < kTabulated; ++v)
+      rows[static_cast<std::size_t>(v)] = static_cast<std::int16_t>(FluxRowByFormula(v));
     return rows;
   }();
   return table;
@@ -34,9 +35,7 @@ int FluxRow(int value) {
   return FluxRowByFormula(value);
 }
 
-int DecadeY(int decade) {
-  return static_cast<int>(579.0 - 100.0 * std::log10(static_cast<double>(decade)));
-}
+int DecadeY(int decade) { return static_cast<int>(579.0 - 100.0 * std::log10(static_cast<double>(decade))); }
 
 Pen MakePen(PenStyle style, int width, Colour colour) { return Pen{style, width, colour}; }
 

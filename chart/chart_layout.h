@@ -18,12 +18,12 @@ inline constexpr Rect kPrintedArea{0, 0, 792, 574};
 inline constexpr Rect kPlotRect{79, 9, 681, 511};        // black, border included
 inline constexpr Rect kTimeAxisRect{60, 511, 705, 535};  // background colour
 
-inline constexpr int kTraceLeftX = 80;     // time offset 0 s
-inline constexpr int kTraceRightX = 680;   // time offset 1800 s
-inline constexpr int kRowZeroY = 510;      // flux row 0
+inline constexpr int kTraceLeftX = 80;    // time offset 0 s
+inline constexpr int kTraceRightX = 680;  // time offset 1800 s
+inline constexpr int kRowZeroY = 510;     // flux row 0
 inline constexpr int kHighestStartRow = 500;
 inline constexpr int kWindowSeconds = 1800;
-inline constexpr int kGapSeconds = 6;      // a longer step between records is not drawn
+inline constexpr int kGapSeconds = 6;  // a longer step between records is not drawn
 
 // Time axis: one tick a minute, 20 columns apart, labelled every ten minutes.
 inline constexpr int kTickTopY = 511;
@@ -47,8 +47,8 @@ constexpr int OffsetX(int seconds) { return kTraceLeftX + seconds / 3; }
 // The y of a decade's grid line: 579 - 100 x log10(decade).
 int DecadeY(int decade);
 
-inline constexpr std::array<Colour, kChannelCount> kChannelColours{
-    0x1E69D2, 0x0000FF, 0x00A5FF, 0x00FFFF, 0x32CD32, 0xD4FF7F, 0xFFBF00, 0xEE82EE};
+inline constexpr std::array<Colour, kChannelCount> kChannelColours{0x1E69D2, 0x0000FF, 0x00A5FF, 0x00FFFF,
+                                                                   0x32CD32, 0xD4FF7F, 0xFFBF00, 0xEE82EE};
 inline constexpr Colour kGridColour = 0x444444;
 inline constexpr Colour kPlotColour = 0x000000;
 inline constexpr Colour kTextColour = 0xFFFFFF;

@@ -104,9 +104,8 @@ class ChartWindow {
   void DrawFileLabels(DrawingSurface& s) const;
 
   static constexpr std::array<int ChartWindow::*, kChannelCount> kShowFlags{
-      &ChartWindow::m_bShow245,  &ChartWindow::m_bShow410,  &ChartWindow::m_bShow610,
-      &ChartWindow::m_bShow1415, &ChartWindow::m_bShow2695, &ChartWindow::m_bShow4995,
-      &ChartWindow::m_bShow8800, &ChartWindow::m_bShow15400};
+      &ChartWindow::m_bShow245,  &ChartWindow::m_bShow410,  &ChartWindow::m_bShow610,  &ChartWindow::m_bShow1415,
+      &ChartWindow::m_bShow2695, &ChartWindow::m_bShow4995, &ChartWindow::m_bShow8800, &ChartWindow::m_bShow15400};
 };
 
 }  // namespace helvarra

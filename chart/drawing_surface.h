@@ -112,8 +112,7 @@ class PrinterSurface {
   virtual Size GetPageSize() const = 0;
   // Copies a rectangle of a window surface onto the page, scaled to fit the
   // destination rectangle.
-  virtual void StretchCopy(const Rect& destination, const DrawingSurface& source,
-                           const Rect& sourceRect) = 0;
+  virtual void StretchCopy(const Rect& destination, const DrawingSurface& source, const Rect& sourceRect) = 0;
   virtual int BeginPrintDocument(std::string_view documentName) = 0;
   virtual int BeginPrintPage() = 0;
   virtual int EndPrintPage() = 0;

@@ -14,8 +14,7 @@ constexpr int kVerticalTitleX = 10, kVerticalTitleY = 130, kVerticalTitleStep = 
 
 void DrawAxisTitles(DrawingSurface& s) {
   for (std::size_t i = 0; i < kVerticalTitle.size(); ++i)
-    s.PutText(kVerticalTitleX, kVerticalTitleY + kVerticalTitleStep * static_cast<int>(i),
-              kVerticalTitle.substr(i, 1));
+    s.PutText(kVerticalTitleX, kVerticalTitleY + kVerticalTitleStep * static_cast<int>(i), kVerticalTitle.substr(i, 1));
   s.PutText(305, 535, "UNIVERSAL TIME (UT)");
 }
 
@@ -54,8 +53,7 @@ bool ChartWindow::PaintFrame() {
     auto paint = m_host.BeginPaintCycle();
     m_host.EraseIconBackground(*paint);
     const Size icon = m_host.GetIconSize(), client = m_host.GetClientSize();
-    paint->DrawIconAt((client.width - icon.width + 1) / 2, (client.height - icon.height + 1) / 2,
-                      m_hIcon);
+    paint->DrawIconAt((client.width - icon.width + 1) / 2, (client.height - icon.height + 1) / 2, m_hIcon);
     m_host.EndPaintCycle(std::move(paint));
     return false;
   }

@@ -16,8 +16,10 @@ bool IsLetter(char c) { return static_cast<unsigned char>((c | 0x20) - 'a') < 26
 bool HeaderAt(const char* p) {
   bool letter = false;
   for (int i = 0; i < 4; ++i) {
-    if (IsLetter(p[i])) letter = true;
-    else if (!IsDigit(p[i])) return false;
+    if (IsLetter(p[i]))
+      letter = true;
+    else if (!IsDigit(p[i]))
+      return false;
   }
   if (!letter) return false;
   for (int i = 4; i < kArchiveHeaderChars; ++i)
@@ -73,7 +75,8 @@ bool PutValue(char* p, int width, std::int32_t v) {
   }
   std::memset(p, ' ', static_cast<std::size_t>(width));
   const bool negative = v < 0;
-  std::uint32_t u = negative ? static_cast<std::uint32_t>(-static_cast<std::int64_t>(v)) : static_cast<std::uint32_t>(v);
+  std::uint32_t u =
+      negative ? static_cast<std::uint32_t>(-static_cast<std::int64_t>(v)) : static_cast<std::uint32_t>(v);
   int i = width - 1;
   do {
     p[i--] = static_cast<char>('0' + u % 10);
@@ -137,8 +140,8 @@ void ArchiveDecoding::Deliver(std::size_t i, FluxRecord& record) const {
   record.length = kDecodedChars + 1;
   record.hasValues = false;
   if (!wide.empty()) {
-    const auto it = std::lower_bound(wide.begin(), wide.end(), i,
-                                     [](const WideRecord& w, std::size_t at) { return w.index < at; });
+    const auto it =
+        std::lower_bound(wide.begin(), wide.end(), i, [](const WideRecord& w, std::size_t at) { return w.index < at; });
     if (it != wide.end() && it->index == i) {
       std::copy(it->values.begin(), it->values.end(), record.values.begin());
       record.hasValues = true;
@@ -154,9 +157,12 @@ namespace {
 int ScanLines(std::string_view text, ArchiveStats& st, std::uint64_t& candidates) {
   LineScan scan;
   ForEachLine(text, &scan, [&](const char*, std::size_t n) {
-    if (n == 66) ++scan.byWidth[0];
-    else if (n == 74) ++scan.byWidth[1];
-    else if (n == 82) ++scan.byWidth[2];
+    if (n == 66)
+      ++scan.byWidth[0];
+    else if (n == 74)
+      ++scan.byWidth[1];
+    else if (n == 82)
+      ++scan.byWidth[2];
     if (n >= kArchiveHeaderChars) ++candidates;
     return true;
   });

@@ -44,8 +44,7 @@ struct ArchiveStats {
   std::array<std::array<std::uint64_t, kHoleCauses>, kArchiveFields> holes{};
 
   std::uint64_t Holes(int channel, HoleCause cause) const {
-    return cause == HoleCause::None ? 0
-                                    : holes[static_cast<std::size_t>(channel)][static_cast<std::size_t>(cause) - 1];
+    return cause == HoleCause::None ? 0 : holes[static_cast<std::size_t>(channel)][static_cast<std::size_t>(cause) - 1];
   }
 };
 

@@ -25,7 +25,9 @@ std::string Printable(std::string_view text) {
 // "2024-05-14 22:30:00 UT" for a record with a four-digit year (the archive's
 // header), "24-05-14 22:30:00 UT" for one with two.
 std::string Stamp(std::string_view r) {
-  auto at = [&](std::size_t pos, std::size_t n) { return Printable(FieldText(r, static_cast<int>(pos), static_cast<int>(n))); };
+  auto at = [&](std::size_t pos, std::size_t n) {
+    return Printable(FieldText(r, static_cast<int>(pos), static_cast<int>(n)));
+  };
   bool fourDigits = r.size() >= 8;
   for (std::size_t i = 4; i < 8 && fourDigits; ++i) fourDigits = r[i] >= '0' && r[i] <= '9';
   const std::string year = fourDigits ? at(4, 4) : at(6, 2);

@@ -2,16 +2,16 @@
 
 #include "data/gzip_text.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <new>
 #include <utility>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace helvarra {
 namespace {
@@ -120,8 +120,7 @@ bool FluxDataFile::Classify(std::uint64_t size) {
 
   std::string tail;
   if (size >= kRecordBytes && size % kRecordBytes == 0 && head.size() >= kRecordBytes &&
-      head.compare(66, 2, "\r\n") == 0 &&
-      ReadAt(static_cast<std::int64_t>(size) - 2, 2, tail) && tail == "\r\n") {
+      head.compare(66, 2, "\r\n") == 0 && ReadAt(static_cast<std::int64_t>(size) - 2, 2, tail) && tail == "\r\n") {
     if (StartsWithArchiveHeader(head)) {
       facts_.kind = Kind::FixedArchiveColumns;
       facts_.stats.width = 6;

@@ -87,8 +87,8 @@ class FluxDataFile {
   bool DecodeText(std::string_view text);
   void TakeArchiveColumns(FluxRecord& record) const;
 
-  bool FillBuffer();          // false at the end of the file
-  int PeekByte();             // next byte or -1 at the end of the file
+  bool FillBuffer();  // false at the end of the file
+  int PeekByte();     // next byte or -1 at the end of the file
   int TakeByte();
 
   int fd_ = -1;
@@ -98,7 +98,7 @@ class FluxDataFile {
   std::size_t bufferUsed_ = 0;    // bytes of buffer_ that hold file data
   std::int64_t position_ = 0;     // the read position in the file
   Facts facts_;
-  ArchiveDecoding decoded_;       // the records of a decoded file
+  ArchiveDecoding decoded_;  // the records of a decoded file
 };
 
 }  // namespace helvarra

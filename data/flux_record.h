@@ -16,13 +16,13 @@
 
 namespace helvarra {
 
-inline constexpr int kRecordBytes = 68;        // a record's size in the file
-inline constexpr int kRecordMaxChars = 67;     // most characters one read delivers
+inline constexpr int kRecordBytes = 68;     // a record's size in the file
+inline constexpr int kRecordMaxChars = 67;  // most characters one read delivers
 
 struct FluxRecord {
   char text[kRecordMaxChars + 1] = {};  // NUL-terminated
   int length = 0;
-  bool hasValues = false;               // values below hold the channel values
+  bool hasValues = false;  // values below hold the channel values
   std::array<int, 8> values{};
 
   std::string_view View() const { return {text, static_cast<std::size_t>(length)}; }

@@ -17,8 +17,8 @@ constexpr std::size_t kMostRatio = 1032;  // deflate's largest expansion
 std::size_t TrailerSize(std::string_view compressed) {
   if (compressed.size() < 18) return 0;
   const auto* p = reinterpret_cast<const unsigned char*>(compressed.data() + compressed.size() - 4);
-  return static_cast<std::size_t>(p[0]) | static_cast<std::size_t>(p[1]) << 8 |
-         static_cast<std::size_t>(p[2]) << 16 | static_cast<std::size_t>(p[3]) << 24;
+  return static_cast<std::size_t>(p[0]) | static_cast<std::size_t>(p[1]) << 8 | static_cast<std::size_t>(p[2]) << 16 |
+         static_cast<std::size_t>(p[3]) << 24;
 }
 
 struct Inflater {

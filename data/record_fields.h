@@ -33,7 +33,8 @@ inline int ReadInteger(std::string_view text) {
 
 inline int FieldInteger(std::string_view record, int position, int width) {
   // The usual field: blanks, then digits, wholly inside the record.
-  if (position >= 0 && width > 0 && static_cast<std::size_t>(position) + static_cast<std::size_t>(width) <= record.size()) {
+  if (position >= 0 && width > 0 &&
+      static_cast<std::size_t>(position) + static_cast<std::size_t>(width) <= record.size()) {
     const char* p = record.data() + position;
     const char* const end = p + width;
     while (p < end && *p == ' ') ++p;
@@ -54,9 +55,7 @@ inline constexpr int kValuePos = 19, kValueWidth = 6;  // channel k at 19 + 6k
 inline int RecordHour(std::string_view r) { return FieldInteger(r, kHourPos, 2); }
 inline int RecordMinute(std::string_view r) { return FieldInteger(r, kMinutePos, 2); }
 inline int RecordSecond(std::string_view r) { return FieldInteger(r, kSecondPos, 2); }
-inline int ChannelValue(std::string_view r, int k) {
-  return FieldInteger(r, kValuePos + kValueWidth * k, kValueWidth);
-}
+inline int ChannelValue(std::string_view r, int k) { return FieldInteger(r, kValuePos + kValueWidth * k, kValueWidth); }
 // Channel k of a record as read: the values the reader delivered with it if
 // it did, else its text's column.
 inline int ChannelValue(const FluxRecord& r, int k) {

@@ -9,6 +9,8 @@
 // defined), and into the replay program that runs the saved inputs of
 // fuzz/regressions as a test.
 
+#include <unistd.h>
+#include <zlib.h>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -16,8 +18,6 @@
 #include <fstream>
 #include <string>
 #include <string_view>
-#include <unistd.h>
-#include <zlib.h>
 
 #include "data/archive_text.h"
 #include "data/flux_data_file.h"
@@ -46,7 +46,8 @@ void CheckDecoding(const ArchiveDecoding& d) {
     for (auto n : d.stats.holes[static_cast<std::size_t>(k)]) holes += n;
     Require(holes <= d.Count(), "holes of a channel within the records");
   }
-  for (std::size_t i = 1; i < d.wide.size(); ++i) Require(d.wide[i - 1].index < d.wide[i].index, "wide records ascending");
+  for (std::size_t i = 1; i < d.wide.size(); ++i)
+    Require(d.wide[i - 1].index < d.wide[i].index, "wide records ascending");
   if (!d.wide.empty()) Require(d.wide.back().index < d.Count(), "wide record index");
   FluxRecord r;
   for (std::size_t i = 0; i < d.Count(); ++i) {
@@ -55,7 +56,8 @@ void CheckDecoding(const ArchiveDecoding& d) {
     Require(r.length == 67 && t[66] == '\n', "record is 67 characters with its line feed");
     Require(StartsWithArchiveHeader(t), "record starts with a header");
     Require(t[18] == ' ', "blank before the values");
-    for (std::size_t c = 19; c < 66; ++c) Require(t[c] == ' ' || t[c] == '-' || t[c] == '*' || Digit(t[c]), "value columns");
+    for (std::size_t c = 19; c < 66; ++c)
+      Require(t[c] == ' ' || t[c] == '-' || t[c] == '*' || Digit(t[c]), "value columns");
     // Without values of its own, the text's columns are the values.
     if (!r.hasValues)
       for (int k = 0; k < kArchiveFields; ++k) Require(ChannelValue(r, k) == ChannelValue(t, k), "text reads back");
@@ -67,7 +69,8 @@ void CheckFields(std::string_view body, int w) {
   for (int k = 0; k < kArchiveFields; ++k) {
     const auto ku = static_cast<std::size_t>(k);
     if (f.causes[ku] != HoleCause::None) Require(f.values[ku] == 0, "a hole reads 0");
-    if (f.causes[ku] == HoleCause::CutShort) Require(body.size() < static_cast<std::size_t>(8 * w), "cut short only when short");
+    if (f.causes[ku] == HoleCause::CutShort)
+      Require(body.size() < static_cast<std::size_t>(8 * w), "cut short only when short");
   }
 }
 
@@ -100,7 +103,8 @@ std::string Compress(std::string_view text) {
 
 const std::string& ScratchPath() {
   static const std::string path =
-      (std::filesystem::temp_directory_path() / ("helvarra-fuzz-decoders-" + std::to_string(::getpid()) + ".gz")).string();
+      (std::filesystem::temp_directory_path() / ("helvarra-fuzz-decoders-" + std::to_string(::getpid()) + ".gz"))
+          .string();
   return path;
 }
 
@@ -143,14 +147,17 @@ extern "C" int HelvarraFuzzDecoders(const std::uint8_t* data, std::size_t size) 
   WriteScratch(Compress(bytes));
   const bool opened = file.Open(ScratchPath());
   Require(opened == (decoded.Count() > 0), "compressed text opens when it holds a record");
-  if (opened) Require(file.GetFacts().compressed && SameRecords(decoded, file), "compressed text gives the same records");
+  if (opened)
+    Require(file.GetFacts().compressed && SameRecords(decoded, file), "compressed text gives the same records");
   file.Close();
   std::filesystem::remove(ScratchPath());
 
   // The inflater alone, with a small bound.
   std::string out;
-  if (InflateGzip(bytes, 1 << 16, out) == InflateStatus::Ok) Require(out.size() <= (1 << 16), "bound kept");
-  else Require(out.empty(), "nothing kept after a failure");
+  if (InflateGzip(bytes, 1 << 16, out) == InflateStatus::Ok)
+    Require(out.size() <= (1 << 16), "bound kept");
+  else
+    Require(out.empty(), "nothing kept after a failure");
   return 0;
 }
 

@@ -5,12 +5,12 @@
 // Built two ways: with libFuzzer (clang, `make fuzz`), and into a replay
 // program that runs the saved inputs of fuzz/regressions as a test.
 
+#include <unistd.h>
 #include <QApplication>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
 
 #include "platform/qt/qt_window_services.h"
 #include "viewer/flux_viewer_dlg.h"
@@ -53,7 +53,8 @@ struct Harness {
       dlg.Dispatch({.kind = EventKind::LeftButtonDown, .x = 80 + index % 600, .y = 10 + extra % 500});
     }
     dlg.Dispatch({.kind = EventKind::Command, .id = 1001});
-    for (int tick = 0; tick < 4 && dlg.m_bBrowsing == 1; ++tick) services.Deliver({.kind = EventKind::TimerTick, .id = 1});
+    for (int tick = 0; tick < 4 && dlg.m_bBrowsing == 1; ++tick)
+      services.Deliver({.kind = EventKind::TimerTick, .id = 1});
     dlg.Dispatch({.kind = EventKind::Command, .id = 1006});  // a check box during the browse
     dlg.Dispatch({.kind = EventKind::Command, .id = 1004});
     dlg.Dispatch({.kind = EventKind::Command, .id = 1002});

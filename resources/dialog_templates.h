@@ -23,9 +23,8 @@ constexpr int DialogUnitsToPixelsY(int units) { return (units * kBaseUnitY * 2 +
 
 // Control ids of the main dialog.
 inline constexpr int IDOK = 1, IDCANCEL = 2;
-inline constexpr int IDC_FILES = 1000, IDC_BROWSE = 1001, IDC_STOP = 1002, IDC_PRINT = 1003,
-                     IDC_SELECT_TOGGLE = 1004, IDC_SLIDER = 1005, IDC_CHECK_FIRST = 1006,
-                     IDC_CHECK_LAST = 1013;
+inline constexpr int IDC_FILES = 1000, IDC_BROWSE = 1001, IDC_STOP = 1002, IDC_PRINT = 1003, IDC_SELECT_TOGGLE = 1004,
+                     IDC_SLIDER = 1005, IDC_CHECK_FIRST = 1006, IDC_CHECK_LAST = 1013;
 
 // Main dialog, template 102.
 inline constexpr int kMainDialogId = 102;

@@ -23,8 +23,7 @@ void CFluxViewerDlg::OnSelectToggle() {
 
 Brush CFluxViewerDlg::OnControlColor(DrawingSurface& controlSurface, int controlId, int kind) {
   const Brush brush = m_services.DefaultControlColour(controlSurface, controlId, kind);
-  if (kind == CTLCOLOR_STATIC && controlId >= resources::IDC_CHECK_FIRST &&
-      controlId <= resources::IDC_CHECK_LAST)
+  if (kind == CTLCOLOR_STATIC && controlId >= resources::IDC_CHECK_FIRST && controlId <= resources::IDC_CHECK_LAST)
     controlSurface.SetBackgroundColour(m_crChannel[static_cast<std::size_t>(controlId - resources::IDC_CHECK_FIRST)]);
   return brush;
 }

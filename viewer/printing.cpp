@@ -17,8 +17,7 @@ void CFluxViewerDlg::OnPrint() {
   // as printed.
   if (printer->surface->BeginPrintDocument(resources::kPrintDocumentName) <= 0) {
     DeletePrinterSurface(printer->surface);
-    m_services.ShowWarning("Nothing was printed: the document could not be started on " +
-                           printer->deviceName + ".");
+    m_services.ShowWarning("Nothing was printed: the document could not be started on " + printer->deviceName + ".");
     return;
   }
   printer->surface->BeginPrintPage();

@@ -9,7 +9,7 @@
 namespace helvarra {
 
 enum class EventKind {
-  SystemCommand,   // a window-menu command; command, compared after masking with 0xFFF0
+  SystemCommand,  // a window-menu command; command, compared after masking with 0xFFF0
   Paint,
   QueryDragIcon,
   Command,         // a button or check box clicked; id
@@ -41,10 +41,10 @@ struct WindowEvent {
 };
 
 struct EventResult {
-  bool routed = false;      // false: the event has no entry and gets the default handling
-  Brush brush;              // ControlColor
-  Icon icon;                // QueryDragIcon
-  long notifyResult = 0;    // SliderReleased
+  bool routed = false;    // false: the event has no entry and gets the default handling
+  Brush brush;            // ControlColor
+  Icon icon;              // QueryDragIcon
+  long notifyResult = 0;  // SliderReleased
 };
 
 // The object a modal dialog run delivers its initialisation and events to.

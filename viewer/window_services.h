@@ -40,8 +40,7 @@ class WindowServices : public ChartHost {
   virtual void StartTimer() = 0;  // timer 1, every 2000 ms
 
   // Modal; path and name only when the user confirms.
-  virtual std::optional<ChosenFile> ChooseOpenFile(std::string_view initialName,
-                                                   std::string_view filter) = 0;
+  virtual std::optional<ChosenFile> ChooseOpenFile(std::string_view initialName, std::string_view filter) = 0;
   // Modal print dialog; nothing when it does not end with OK.
   virtual std::optional<ChosenPrinter> ChoosePrinter() = 0;
 

@@ -10,8 +10,8 @@ namespace {
 
 QPalette LightPalette() {
   const QColor window(RedOf(kDialogWindowColour), GreenOf(kDialogWindowColour), BlueOf(kDialogWindowColour));
-  QPalette p(Qt::black, window, window.lighter(130), window.darker(160), window.darker(120), Qt::black,
-             Qt::white, Qt::white, window);
+  QPalette p(Qt::black, window, window.lighter(130), window.darker(160), window.darker(120), Qt::black, Qt::white,
+             Qt::white, window);
   p.setColor(QPalette::ButtonText, Qt::black);
   p.setColor(QPalette::Highlight, QColor(0, 84, 166));
   p.setColor(QPalette::HighlightedText, Qt::white);

@@ -7,7 +7,8 @@
 namespace helvarra::qt {
 
 std::vector<std::pair<QString, QString>> ParseFilter(std::string_view filter) {
-  const QStringList parts = QString::fromUtf8(filter.data(), static_cast<qsizetype>(filter.size())).split(QLatin1Char('|'));
+  const QStringList parts =
+      QString::fromUtf8(filter.data(), static_cast<qsizetype>(filter.size())).split(QLatin1Char('|'));
   std::vector<std::pair<QString, QString>> entries;
   for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
     if (parts[i].isEmpty()) break;  // "||" ends the string

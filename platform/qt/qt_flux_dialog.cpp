@@ -2,8 +2,8 @@
 
 #include <QDropEvent>
 #include <QExposeEvent>
-#include <QMimeData>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -56,7 +56,8 @@ FluxDialog::FluxDialog(QtCanvas& canvas, Deliver deliver, ControlBackground cont
   BuildControls();
   ApplyDialogLook(*this);
 
-  windowMenu_.addAction(tr("Mi&nimise"), this, [this] { Send({.kind = EventKind::SystemCommand, .command = SC_MINIMIZE}); });
+  windowMenu_.addAction(tr("Mi&nimise"), this,
+                        [this] { Send({.kind = EventKind::SystemCommand, .command = SC_MINIMIZE}); });
   windowMenu_.addAction(tr("&Close"), this, [this] { Send({.kind = EventKind::SystemCommand, .command = SC_CLOSE}); });
 }
 
@@ -71,15 +72,14 @@ void FluxDialog::BuildControls() {
         auto* button = new QPushButton(text, this);
         button->setDefault(c.kind == res::ControlKind::DefaultButton);
         button->setAutoDefault(true);
-        connect(button, &QPushButton::clicked, this, [this, id = c.id] { Send({.kind = EventKind::Command, .id = id}); });
+        connect(button, &QPushButton::clicked, this,
+                [this, id = c.id] { Send({.kind = EventKind::Command, .id = id}); });
         control = button;
         break;
       }
       case res::ControlKind::CheckBox: {
         const int id = c.id;
-        auto band = [this, id] {
-          return controlBackground_ ? controlBackground_(id, CTLCOLOR_STATIC) : QColor();
-        };
+        auto band = [this, id] { return controlBackground_ ? controlBackground_(id, CTLCOLOR_STATIC) : QColor(); };
         auto* box = new ChannelCheckBox(text, band, this);
         connect(box, &QCheckBox::clicked, this, [this, id] { Send({.kind = EventKind::Command, .id = id}); });
         control = box;
@@ -94,8 +94,7 @@ void FluxDialog::BuildControls() {
         break;
       }
       case res::ControlKind::Icon:
-      case res::ControlKind::Label:
-        continue;
+      case res::ControlKind::Label: continue;
     }
     control->setObjectName(QStringLiteral("control%1").arg(c.id));
     control->setGeometry(PixelRect(c));

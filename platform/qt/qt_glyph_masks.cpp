@@ -30,8 +30,10 @@ const GlyphMasks* GlyphMasks::For(const QFont& font, int cellWidth) {
     for (int y = 0; y < cell.height(); ++y)
       for (int x = 0; x < cell.width(); ++x) {
         const QRgb rgb = cell.pixel(x, y) & 0xFFFFFF;
-        if (rgb == 0) masks->masks_[c].emplace_back(x - pad, y - pad);
-        else if (rgb != 0xFFFFFF) plain = false;
+        if (rgb == 0)
+          masks->masks_[c].emplace_back(x - pad, y - pad);
+        else if (rgb != 0xFFFFFF)
+          plain = false;
       }
   }
   cache.insert(key, plain ? masks : nullptr);

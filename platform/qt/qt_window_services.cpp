@@ -209,9 +209,8 @@ void QtWindowServices::AppendSystemMenuSeparator() {
 
 void QtWindowServices::AppendSystemMenuItem(std::string_view text, unsigned command) {
   if (!dialog_) return;
-  dialog_->WindowMenu().addAction(ToQString(text), dialog_.get(), [this, command] {
-    Deliver({.kind = EventKind::SystemCommand, .command = command});
-  });
+  dialog_->WindowMenu().addAction(ToQString(text), dialog_.get(),
+                                  [this, command] { Deliver({.kind = EventKind::SystemCommand, .command = command}); });
 }
 
 void QtWindowServices::SetWindowIcon(const Icon& icon, bool big) {
@@ -228,8 +227,8 @@ Brush QtWindowServices::DefaultControlColour(DrawingSurface& controlSurface, int
 QColor QtWindowServices::ControlBackground(int controlId, int kind) {
   ControlColourProbe probe;
   probe.background = kActiveBorderStandIn;
-  const EventResult r = Deliver({.kind = EventKind::ControlColor, .id = controlId, .controlKind = kind,
-                                 .controlSurface = &probe});
+  const EventResult r =
+      Deliver({.kind = EventKind::ControlColor, .id = controlId, .controlKind = kind, .controlSurface = &probe});
   if (!r.routed || probe.background == kActiveBorderStandIn) return {};
   return ToQColor(probe.background);
 }

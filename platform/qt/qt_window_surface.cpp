@@ -81,8 +81,8 @@ void QtWindowSurface::PutText(int x, int y, std::string_view text) {
   // The character cells take the background colour first. A proportional
   // font's cells are as wide as its widest character, so that a text padded
   // to a number of characters erases any other text of that many.
-  const int width = cellWidth_ > 0 ? cellWidth_ * count
-                                   : std::max(QFontMetrics(font_).horizontalAdvance(s), maxCharWidth_ * count);
+  const int width =
+      cellWidth_ > 0 ? cellWidth_ * count : std::max(QFontMetrics(font_).horizontalAdvance(s), maxCharWidth_ * count);
   Fill(x, y, x + width, y + cellHeight_, background_);
   QPainter* painter = nullptr;
   auto usePainter = [&]() -> QPainter& {

@@ -62,7 +62,9 @@ void QuietRuntimeFolderNotice(QtMsgType type, const QMessageLogContext& context,
   }
 }
 
-void Say(std::string_view text) { std::fprintf(stderr, "tarrawin-snapshot: %.*s\n", static_cast<int>(text.size()), text.data()); }
+void Say(std::string_view text) {
+  std::fprintf(stderr, "tarrawin-snapshot: %.*s\n", static_cast<int>(text.size()), text.data());
+}
 
 // --info: the reader's account of the file, on standard output.
 int Describe(const Options& options) {

@@ -34,7 +34,8 @@ std::optional<std::array<bool, kChannelCount>> ParseChannels(std::string_view te
   if (text == "all") return std::array<bool, kChannelCount>{true, true, true, true, true, true, true, true};
   for (std::size_t at = 0;;) {
     const std::size_t comma = text.find(',', at);
-    const auto megahertz = ParseCount(text.substr(at, comma == std::string_view::npos ? std::string_view::npos : comma - at));
+    const auto megahertz =
+        ParseCount(text.substr(at, comma == std::string_view::npos ? std::string_view::npos : comma - at));
     bool known = false;
     for (std::size_t k = 0; k < kChannels.size() && megahertz; ++k)
       if (kChannels[k].megahertz == *megahertz) shown[k] = known = true;
@@ -75,7 +76,8 @@ constexpr std::array<OptionSpec, 8> kOptions{{
      [](Options& o, std::string_view v) -> std::string {
        const auto shown = ParseChannels(v);
        o.pictureOption = true;
-       if (!shown) return "--channels takes \"none\", \"all\" or frequencies from " + ChannelList() + ": " + std::string(v);
+       if (!shown)
+         return "--channels takes \"none\", \"all\" or frequencies from " + ChannelList() + ": " + std::string(v);
        o.channels = *shown;
        return {};
      }},
@@ -174,7 +176,8 @@ is needed. The file may be of 68-byte records or as the RSTN archive serves it
                          over midnight: in a file from 22:30 to 01:30, 00:10 is
                          after midnight and 22:00 is not in the file
   --channels LIST        the frequencies drawn, in MHz, separated by commas:
-                         )" + ChannelList() + R"( (the default is
+                         )" +
+         ChannelList() + R"( (the default is
                          all of them); "none" draws the empty chart
   --browse-to-end        the window a browse from the file's first record ends
                          on: "&Browse" pressed and its steps run until the end

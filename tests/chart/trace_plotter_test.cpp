@@ -55,8 +55,8 @@ TEST_F(TracePlotterTest, WorkedExampleSkipsTheFirstMinute) {
 }
 
 TEST_F(TracePlotterTest, StepOverSixSecondsBreaksTheTrace) {
-  const auto strokes = Plot(At(12, 0, 59, 100) + At(12, 1, 0, 1000) + At(12, 1, 1, 10000) +
-                            At(12, 1, 8, 100) + At(12, 1, 9, 1000) + At(12, 1, 15, 100));
+  const auto strokes = Plot(At(12, 0, 59, 100) + At(12, 1, 0, 1000) + At(12, 1, 1, 10000) + At(12, 1, 8, 100) +
+                            At(12, 1, 9, 1000) + At(12, 1, 15, 100));
   EXPECT_EQ(strokes, (std::vector<Stroke>{
                          {80, 379, 279, kRed}, {80, 279, 179, kRed}, {83, 179, 279, kRed}, {85, 279, 379, kRed}}));
 }
@@ -70,8 +70,8 @@ TEST_F(TracePlotterTest, ValuesBelowFiveAreNotDrawnNorIsTheStrokeAfterThem) {
 TEST_F(TracePlotterTest, RowAboveFiveHundredEndsAStrokeButStartsNone) {
   const auto strokes = Plot(At(12, 0, 59, 100) + At(12, 1, 0, 600000) + At(12, 1, 1, 100) + At(12, 1, 2, 1000) +
                             At(12, 1, 3, 489779) + At(12, 1, 4, 100));
-  EXPECT_EQ(strokes, (std::vector<Stroke>{
-                         {80, 379, 2, kRed}, {80, 379, 279, kRed}, {81, 279, 10, kRed}, {81, 10, 379, kRed}}));
+  EXPECT_EQ(strokes,
+            (std::vector<Stroke>{{80, 379, 2, kRed}, {80, 379, 279, kRed}, {81, 279, 10, kRed}, {81, 10, 379, kRed}}));
 }
 
 TEST_F(TracePlotterTest, WindowAcrossMidnight) {
@@ -80,8 +80,8 @@ TEST_F(TracePlotterTest, WindowAcrossMidnight) {
   std::vector<std::pair<int, std::string>> labels;
   for (const DrawOp& op : v.fake.Ops(Op::Text))
     if (op.y == 522) labels.push_back({op.x, op.text});
-  EXPECT_EQ(labels, (std::vector<std::pair<int, std::string>>{
-                        {65, "24:00"}, {265, "00:10"}, {465, "00:20"}, {665, "00:30"}}));
+  EXPECT_EQ(labels,
+            (std::vector<std::pair<int, std::string>>{{65, "24:00"}, {265, "00:10"}, {465, "00:20"}, {665, "00:30"}}));
   ASSERT_EQ(strokes.size(), 70u);  // 00:00:00 to 00:01:09
   EXPECT_EQ(strokes[0].x, 80);
   EXPECT_EQ(strokes[2].x, 80);
@@ -138,8 +138,7 @@ TEST_F(TracePlotterTest, GridAndTicksWithNoChannelShown) {
 TEST_F(TracePlotterTest, ChannelsAreDrawnInOrderForEachRecord) {
   const auto strokes = Plot(FakeViewer::Series(FakeViewer::Second(12, 0, 59), 4), {7, 0});
   ASSERT_EQ(strokes.size(), 6u);
-  for (std::size_t i = 0; i < strokes.size(); ++i)
-    EXPECT_EQ(strokes[i].colour, i % 2 == 0 ? kRed : 0xEE82EE) << i;
+  for (std::size_t i = 0; i < strokes.size(); ++i) EXPECT_EQ(strokes[i].colour, i % 2 == 0 ? kRed : 0xEE82EE) << i;
 }
 
 }  // namespace

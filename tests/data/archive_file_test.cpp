@@ -8,8 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <functional>
 #include <filesystem>
+#include <functional>
 #include <random>
 #include <string>
 #include <vector>
@@ -142,7 +142,8 @@ TEST_F(ArchiveFileTest, SixWideCrLfRecordsKeepSixDigitValuesAndReadSmallerOnesAs
   for (int i = 0; i < 3; ++i) {
     const FluxRecord& r = records[static_cast<std::size_t>(i)];
     EXPECT_EQ(r.View(), lines[static_cast<std::size_t>(i)] + "\n");  // the text as it stands
-    for (int k = 0; k < 8; ++k) EXPECT_EQ(ChannelValue(r, k), values[static_cast<std::size_t>(i)][static_cast<std::size_t>(k)]);
+    for (int k = 0; k < 8; ++k)
+      EXPECT_EQ(ChannelValue(r, k), values[static_cast<std::size_t>(i)][static_cast<std::size_t>(k)]);
   }
   // Values of up to five characters read the same from either column.
   for (int k = 0; k < 8; ++k) EXPECT_EQ(ChannelValue(records[1], k), ChannelValue(records[1].View(), k));
@@ -171,13 +172,15 @@ TEST_F(ArchiveFileTest, SixWideCrLfRecordsKeepSixDigitValuesAndReadSmallerOnesAs
 // character-wise way: they too are read by the archive's columns.
 TEST_F(ArchiveFileTest, SixWideCrLfRecordsAcrossTheReadBuffer) {
   std::string bytes;
-  for (int i = 0; i < 1500; ++i) bytes += ArchiveBody("PHFF", 2001, 1, 1, 0, i / 60 % 60, i % 60, {100000 + i, 1, 1, 1, 1, 1, 1, 1}, 6) + "\r\n";
+  for (int i = 0; i < 1500; ++i)
+    bytes += ArchiveBody("PHFF", 2001, 1, 1, 0, i / 60 % 60, i % 60, {100000 + i, 1, 1, 1, 1, 1, 1, 1}, 6) + "\r\n";
   ASSERT_TRUE(OpenWith(bytes));
   for (int start : {0, 1, 33}) {
     file_.Seek(start * kRecordBytes, Origin::Begin);
     const auto records = ReadAll();
     ASSERT_EQ(records.size(), static_cast<std::size_t>(1500 - start));
-    for (std::size_t i = 0; i < records.size(); ++i) ASSERT_EQ(ChannelValue(records[i], 0), 100000 + start + static_cast<int>(i)) << i;
+    for (std::size_t i = 0; i < records.size(); ++i)
+      ASSERT_EQ(ChannelValue(records[i], 0), 100000 + start + static_cast<int>(i)) << i;
   }
 }
 
@@ -211,8 +214,9 @@ TEST_F(ArchiveFileTest, DecodedFileIsAVirtualFileOf68ByteRecords) {
   ASSERT_TRUE(file_.ReadRecord(r));
   EXPECT_EQ(ChannelValue(r, 0), 99);
 
-  for (const auto& [offset, origin] : {std::pair{std::int64_t{-1}, Origin::Begin}, std::pair{std::int64_t{-7201 * 68}, Origin::End},
-                                       std::pair{std::int64_t{-100 * 68 - 1}, Origin::Current}}) {
+  for (const auto& [offset, origin] :
+       {std::pair{std::int64_t{-1}, Origin::Begin}, std::pair{std::int64_t{-7201 * 68}, Origin::End},
+        std::pair{std::int64_t{-100 * 68 - 1}, Origin::Current}}) {
     try {
       file_.Seek(offset, origin);
       ADD_FAILURE() << "no throw for " << offset;
@@ -237,7 +241,8 @@ TEST_F(ArchiveFileTest, ADayOfRecordsStaysCompactAndNothingIsWritten) {
   WriteFile(dir_ / "day.gz", Gzip(text, 1));
   const auto listing = [&] {
     std::vector<std::string> names;
-    for (const auto& e : fs::directory_iterator(dir_.path())) names.push_back(e.path().filename().string() + ":" + std::to_string(e.file_size()));
+    for (const auto& e : fs::directory_iterator(dir_.path()))
+      names.push_back(e.path().filename().string() + ":" + std::to_string(e.file_size()));
     return names;
   };
   const auto before = listing();
@@ -344,38 +349,39 @@ TEST_F(ArchiveFileTest, ArchiveTextPast64MiBIsRefused) {
 }
 
 TEST_F(ArchiveFileTest, ReportOfADecodedFile) {
-  const std::string text =
-      ArchiveText(3, 8, "\n") + "*** noise ***\n" +
-      "LEAR20240514223003       9      28      34  LEAR20240514223004      -3       0       2      32      67      70     101     278\n" +
-      "LEAR20240515010000142386251      31      42      48      75     109     224     453\n" +
-      "LEAR20240515010001      22              83     147     215     242     341-254264591\n";
+  const std::string text = ArchiveText(3, 8, "\n") + "*** noise ***\n" +
+                           "LEAR20240514223003       9      28      34  LEAR20240514223004      -3       0       2     "
+                           " 32      67      70     101     278\n" +
+                           "LEAR20240515010000142386251      31      42      48      75     109     224     453\n" +
+                           "LEAR20240515010001      22              83     147     215     242     341-254264591\n";
   ASSERT_TRUE(OpenWith(Gzip(text), "15MAY24.APL.gz"));
   file_.Seek(68, Origin::Begin);
   EXPECT_EQ(FormatFileReport(file_),
-            "File: " + path_.string() + "\n"
-            "Layout: archive text, 8-wide values (82-character lines), LF line ends, gzip-compressed\n"
-            "Records: 7\n"
-            "First: 2024-05-14 22:30:00 UT\n"
-            "Last: 2024-05-15 01:00:01 UT\n"
-            "Station: Learmonth (LEAR)\n"
-            "Lines skipped: 1\n"
-            "Records re-synchronised: 1\n"
-            "Fields without a value, by channel:\n"
-            "  channel         blank  not a number   overflow  cut short\n"
-            "  245 MHZ             0             0          0          0\n"
-            "  410 MHZ             1             0          0          0\n"
-            "  610 MHZ             0             0          0          0\n"
-            "  1415 MHZ            0             0          0          1\n"
-            "  2695 MHZ            0             0          0          1\n"
-            "  4995 MHZ            0             0          0          1\n"
-            "  8800 MHZ            0             0          0          1\n"
-            "  15400 MHZ           0             0          0          1\n");
+            "File: " + path_.string() +
+                "\n"
+                "Layout: archive text, 8-wide values (82-character lines), LF line ends, gzip-compressed\n"
+                "Records: 7\n"
+                "First: 2024-05-14 22:30:00 UT\n"
+                "Last: 2024-05-15 01:00:01 UT\n"
+                "Station: Learmonth (LEAR)\n"
+                "Lines skipped: 1\n"
+                "Records re-synchronised: 1\n"
+                "Fields without a value, by channel:\n"
+                "  channel         blank  not a number   overflow  cut short\n"
+                "  245 MHZ             0             0          0          0\n"
+                "  410 MHZ             1             0          0          0\n"
+                "  610 MHZ             0             0          0          0\n"
+                "  1415 MHZ            0             0          0          1\n"
+                "  2695 MHZ            0             0          0          1\n"
+                "  4995 MHZ            0             0          0          1\n"
+                "  8800 MHZ            0             0          0          1\n"
+                "  15400 MHZ           0             0          0          1\n");
   EXPECT_EQ(file_.Seek(0, Origin::Current), 68);  // put back
 }
 
 TEST_F(ArchiveFileTest, ReportOf68ByteRecordsCountsFieldsWithoutDigits) {
   std::string bytes = ProgramRecords(3);
-  bytes.replace(68 + 19, 6, "      ");  // record 1, channel 0 blank
+  bytes.replace(68 + 19, 6, "      ");      // record 1, channel 0 blank
   bytes.replace(2 * 68 + 37, 6, "  abc ");  // record 2, channel 3 not a number
   ASSERT_TRUE(OpenWith(bytes, "day.apl"));
   const std::string report = FormatFileReport(file_);
@@ -388,12 +394,15 @@ TEST_F(ArchiveFileTest, ReportOf68ByteRecordsCountsFieldsWithoutDigits) {
   EXPECT_EQ(report.find("Lines skipped"), std::string::npos);
 
   // 6-wide CR LF records with the archive's header: counted by its rules.
-  ASSERT_TRUE(OpenWith(ArchiveBody("SGMR", 1999, 1, 2, 3, 4, 5, {1, 2, 3, 4, 5, 6, 7, 8}, 6).replace(18, 6, "   1x2") + "\r\n", "x.k7o"));
+  ASSERT_TRUE(
+      OpenWith(ArchiveBody("SGMR", 1999, 1, 2, 3, 4, 5, {1, 2, 3, 4, 5, 6, 7, 8}, 6).replace(18, 6, "   1x2") + "\r\n",
+               "x.k7o"));
   const std::string archive = FormatFileReport(file_);
   EXPECT_NE(archive.find("with the archive's header"), std::string::npos) << archive;
   EXPECT_NE(archive.find("First: 1999-01-02 03:04:05 UT\n"), std::string::npos) << archive;
   EXPECT_NE(archive.find("Station: Sagamore Hill (SGMR)\n"), std::string::npos) << archive;
-  EXPECT_NE(archive.find("  245 MHZ             0             1          0          0\n"), std::string::npos) << archive;
+  EXPECT_NE(archive.find("  245 MHZ             0             1          0          0\n"), std::string::npos)
+      << archive;
 }
 
 }  // namespace

@@ -16,8 +16,8 @@
 namespace helvarra {
 namespace {
 
-constexpr HoleCause N = HoleCause::None, B = HoleCause::Blank, X = HoleCause::NotANumber,
-                    O = HoleCause::Overflow, C = HoleCause::CutShort;
+constexpr HoleCause N = HoleCause::None, B = HoleCause::Blank, X = HoleCause::NotANumber, O = HoleCause::Overflow,
+                    C = HoleCause::CutShort;
 using Values = std::array<std::int32_t, 8>;
 using Causes = std::array<HoleCause, 8>;
 
@@ -121,13 +121,14 @@ INSTANTIATE_TEST_SUITE_P(
                  8,
                  {{"K7OL20170425194736", {-25222716, 30, 43, 59, 81, 118, 242, 485}, {}}},
                  0},
-        RealLine{"CutShortThenTheNextRecord",
-                 "K7OL20180829142525       9      28      34  K7OL20180829144534      -3       0       2      32      67"
-                 "      70     101     278",
-                 8,
-                 {{"K7OL20180829142525", {9, 28, 34, 0, 0, 0, 0, 0}, {N, N, N, C, C, C, C, C}},
-                  {"K7OL20180829144534", {-3, 0, 2, 32, 67, 70, 101, 278}, {}}},
-                 1},
+        RealLine{
+            "CutShortThenTheNextRecord",
+            "K7OL20180829142525       9      28      34  K7OL20180829144534      -3       0       2      32      67"
+            "      70     101     278",
+            8,
+            {{"K7OL20180829142525", {9, 28, 34, 0, 0, 0, 0, 0}, {N, N, N, C, C, C, C, C}},
+             {"K7OL20180829144534", {-3, 0, 2, 32, 67, 70, 101, 278}, {}}},
+            1},
         RealLine{"HugeNegativeLast",
                  "K7OL20240418154701      22      47      83     147     215     242     341-254264591",
                  8,
@@ -161,21 +162,51 @@ INSTANTIATE_TEST_SUITE_P(
     Bodies, FieldRuleTest,
     ::testing::Values(
         // Bodies of exactly 8w: every field in its columns.
-        FieldCase{"FullWidthNeighboursInTheirColumns", "123456-12345" + kSix, 6, {123456, -12345, 1, 2, 3, 4, 5, 6}, {}},
-        FieldCase{"LetterInAFieldIsNotANumber", "    12  1a34" + kSix, 6, {12, 0, 1, 2, 3, 4, 5, 6}, {N, X, N, N, N, N, N, N}},
-        FieldCase{"BlankField", "      " + std::string(6, ' ') + kSix, 6, {0, 0, 1, 2, 3, 4, 5, 6}, {B, B, N, N, N, N, N, N}},
-        FieldCase{"SignWithoutDigitsIsNotANumber", "     -  12 3" + kSix, 6, {0, 0, 1, 2, 3, 4, 5, 6}, {X, O, N, N, N, N, N, N}},
+        FieldCase{
+            "FullWidthNeighboursInTheirColumns", "123456-12345" + kSix, 6, {123456, -12345, 1, 2, 3, 4, 5, 6}, {}},
+        FieldCase{"LetterInAFieldIsNotANumber",
+                  "    12  1a34" + kSix,
+                  6,
+                  {12, 0, 1, 2, 3, 4, 5, 6},
+                  {N, X, N, N, N, N, N, N}},
+        FieldCase{
+            "BlankField", "      " + std::string(6, ' ') + kSix, 6, {0, 0, 1, 2, 3, 4, 5, 6}, {B, B, N, N, N, N, N, N}},
+        FieldCase{"SignWithoutDigitsIsNotANumber",
+                  "     -  12 3" + kSix,
+                  6,
+                  {0, 0, 1, 2, 3, 4, 5, 6},
+                  {X, O, N, N, N, N, N, N}},
         // Longer bodies: a value ran over.
-        FieldCase{"TwoValuesMergedAreOverflow", "12345671234567" + kSix, 6, {0, 0, 1, 2, 3, 4, 5, 6}, {O, O, N, N, N, N, N, N}},
-        FieldCase{"TwoOverflowsApartKeepTheirValues", "1234567     9-1234567     2     3     4     5      ", 6,
-                  {1234567, 9, -1234567, 2, 3, 4, 5, 0}, {N, N, N, N, N, N, N, B}},
-        FieldCase{"TokenBeyond32BitsIsOverflow", "99999999999" + std::string("       1") + "       2       3       4       5       6       7",
-                  8, {0, 1, 2, 3, 4, 5, 6, 7}, {O, N, N, N, N, N, N, N}},
-        FieldCase{"LetterInAShiftedSpanIsNotANumber", "12345a7" + kSix + "     7", 6, {0, 1, 2, 3, 4, 5, 6, 7}, {X, N, N, N, N, N, N, N}},
-        FieldCase{"TrailingBlanksAreIgnored", "     1     2     3     4     5     6     7     8   ", 6,
-                  {1, 2, 3, 4, 5, 6, 7, 8}, {}},
-        FieldCase{"StrayDigitAfterTheLastFieldJoinsIt", "     1     2     3     4     5     6     7     89", 6,
-                  {1, 2, 3, 4, 5, 6, 7, 89}, {}},
+        FieldCase{"TwoValuesMergedAreOverflow",
+                  "12345671234567" + kSix,
+                  6,
+                  {0, 0, 1, 2, 3, 4, 5, 6},
+                  {O, O, N, N, N, N, N, N}},
+        FieldCase{"TwoOverflowsApartKeepTheirValues",
+                  "1234567     9-1234567     2     3     4     5      ",
+                  6,
+                  {1234567, 9, -1234567, 2, 3, 4, 5, 0},
+                  {N, N, N, N, N, N, N, B}},
+        FieldCase{"TokenBeyond32BitsIsOverflow",
+                  "99999999999" + std::string("       1") + "       2       3       4       5       6       7",
+                  8,
+                  {0, 1, 2, 3, 4, 5, 6, 7},
+                  {O, N, N, N, N, N, N, N}},
+        FieldCase{"LetterInAShiftedSpanIsNotANumber",
+                  "12345a7" + kSix + "     7",
+                  6,
+                  {0, 1, 2, 3, 4, 5, 6, 7},
+                  {X, N, N, N, N, N, N, N}},
+        FieldCase{"TrailingBlanksAreIgnored",
+                  "     1     2     3     4     5     6     7     8   ",
+                  6,
+                  {1, 2, 3, 4, 5, 6, 7, 8},
+                  {}},
+        FieldCase{"StrayDigitAfterTheLastFieldJoinsIt",
+                  "     1     2     3     4     5     6     7     89",
+                  6,
+                  {1, 2, 3, 4, 5, 6, 7, 89},
+                  {}},
         // Shorter bodies: cut short.
         FieldCase{"CutShortAfterTwoFields", "    12    34  ", 6, {12, 34}, {N, N, C, C, C, C, C, C}},
         FieldCase{"FullFieldAtTheCutMayBeAPartOfALongerValue", "    12123456", 6, {12}, {N, C, C, C, C, C, C, C}},
@@ -185,14 +216,16 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ArchiveTextTest, GarbageEmptyAndHeaderlessLinesNeverShiftTheRecords) {
-  const auto line = [](int s, int v) { return test::ArchiveBody("LEAR", 2024, 5, 14, 23, 59, s, {v, v, v, v, v, v, v, v}, 8); };
+  const auto line = [](int s, int v) {
+    return test::ArchiveBody("LEAR", 2024, 5, 14, 23, 59, s, {v, v, v, v, v, v, v, v}, 8);
+  };
   const std::string text = line(0, 10) + "\n" +                  // a record
                            "\n\r\n" +                            // empty lines: ignored
                            "*** noise without a header ***\n" +  // skipped
                            std::string(5, '\0') + "\n" +         // skipped
                            "xx " + line(1, 11) + "\n" +          // text before the header: dropped
                            "LEAR2024051423\n" +                  // a header cut short: skipped
-                           line(2, 12) + line(3, 13) + "\n" +   // two records on one line
+                           line(2, 12) + line(3, 13) + "\n" +    // two records on one line
                            line(4, 14);                          // no line end at the end
   const ArchiveDecoding d = DecodeArchiveText(text);
   ASSERT_EQ(d.Count(), 5u);

@@ -29,8 +29,7 @@ using Origin = FluxDataFile::Origin;
 
 // Record i of a synthetic file: one record a second from 12:00:00.
 std::string Body(int i) {
-  return RecordBody("APLM", 23, 6, 15, 12 + i / 3600, i / 60 % 60, i % 60,
-                    {i, 10 + i, 20, 30, 40, 50, 60, 99999 - i});
+  return RecordBody("APLM", 23, 6, 15, 12 + i / 3600, i / 60 % 60, i % 60, {i, 10 + i, 20, 30, 40, 50, 60, 99999 - i});
 }
 std::string Records(int count) {
   std::string bytes;
@@ -42,8 +41,7 @@ std::string Records(int count) {
 std::vector<std::string> ReadAll(FluxDataFile& file, int limit = 100000) {
   std::vector<std::string> out;
   FluxRecord record;
-  while (static_cast<int>(out.size()) < limit && file.ReadRecord(record))
-    out.emplace_back(record.View());
+  while (static_cast<int>(out.size()) < limit && file.ReadRecord(record)) out.emplace_back(record.View());
   return out;
 }
 
@@ -82,8 +80,7 @@ TEST_F(FluxDataFileTest, CrLfRecordsReadAs67CharactersAndEndOfFileLeavesRecordAl
 }
 
 // Bytes in the file and the records the viewer counts (length / 68).
-class RecordCountTest : public FluxDataFileTest,
-                        public ::testing::WithParamInterface<std::pair<int, int>> {};
+class RecordCountTest : public FluxDataFileTest, public ::testing::WithParamInterface<std::pair<int, int>> {};
 
 TEST_P(RecordCountTest, LengthCountsWholeRecords) {
   const auto [bytes, records] = GetParam();
@@ -93,9 +90,8 @@ TEST_P(RecordCountTest, LengthCountsWholeRecords) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, RecordCountTest,
-                         ::testing::Values(std::pair{0, 0}, std::pair{1, 0}, std::pair{67, 0},
-                                           std::pair{68, 1}, std::pair{204, 3},
-                                           std::pair{205, 3}, std::pair{271, 3}));
+                         ::testing::Values(std::pair{0, 0}, std::pair{1, 0}, std::pair{67, 0}, std::pair{68, 1},
+                                           std::pair{204, 3}, std::pair{205, 3}, std::pair{271, 3}));
 
 TEST_F(FluxDataFileTest, GetLengthLeavesThePositionAlone) {
   OpenWith(Records(3));
@@ -142,18 +138,16 @@ const std::string k67(67, 'y');
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, LineEndTest,
-    ::testing::Values(
-        LineEndCase{"EarlyLineFeedEndsTheRead", "ABC\nDEF\r\n", {"ABC\n", "DEF\n"}},
-        LineEndCase{"LineFeedOnly", k66 + "\n" + k66 + "\n", {k66 + "\n", k66 + "\n"}},
-        LineEndCase{"SixtySevenThenLineFeed", k67 + "\n" + k67 + "\n",
-                    {k67, "\n", k67, "\n"}},
-        LineEndCase{"SixtySevenThenCrLf", k67 + "\r\n", {k67, "\n"}},
-        LineEndCase{"LongLineSplitsAt67", std::string(140, 'z') + "\r\n",
-                    {std::string(67, 'z'), std::string(67, 'z'), "zzzzzz\n"}},
-        LineEndCase{"LoneCrIsKept", "AB\rCD\r\n", {"AB\rCD\n"}},
-        LineEndCase{"CrCrLf", "AB\r\r\n", {"AB\r\n"}},
-        LineEndCase{"CrAtEndOfFile", "AB\r", {"AB\r"}},
-        LineEndCase{"NoLineEndAtEndOfFile", k66 + "\r\n" + k66, {k66 + "\n", k66}}),
+    ::testing::Values(LineEndCase{"EarlyLineFeedEndsTheRead", "ABC\nDEF\r\n", {"ABC\n", "DEF\n"}},
+                      LineEndCase{"LineFeedOnly", k66 + "\n" + k66 + "\n", {k66 + "\n", k66 + "\n"}},
+                      LineEndCase{"SixtySevenThenLineFeed", k67 + "\n" + k67 + "\n", {k67, "\n", k67, "\n"}},
+                      LineEndCase{"SixtySevenThenCrLf", k67 + "\r\n", {k67, "\n"}},
+                      LineEndCase{"LongLineSplitsAt67",
+                                  std::string(140, 'z') + "\r\n",
+                                  {std::string(67, 'z'), std::string(67, 'z'), "zzzzzz\n"}},
+                      LineEndCase{"LoneCrIsKept", "AB\rCD\r\n", {"AB\rCD\n"}},
+                      LineEndCase{"CrCrLf", "AB\r\r\n", {"AB\r\n"}}, LineEndCase{"CrAtEndOfFile", "AB\r", {"AB\r"}},
+                      LineEndCase{"NoLineEndAtEndOfFile", k66 + "\r\n" + k66, {k66 + "\n", k66}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Reading a long file from every start offset within a record puts a CR LF
@@ -166,8 +160,7 @@ TEST_F(FluxDataFileTest, LongFileReadsIdenticallyFromEveryStartOffset) {
     const auto reads = ReadAll(file_);
     ASSERT_EQ(reads.size(), static_cast<std::size_t>(kCount)) << "start " << start;
     ASSERT_EQ(reads[0], Body(0).substr(std::min(start, 66)) + "\n") << "start " << start;
-    for (int i = 1; i < kCount; ++i)
-      ASSERT_EQ(reads[static_cast<std::size_t>(i)], Body(i) + "\n") << "start " << start;
+    for (int i = 1; i < kCount; ++i) ASSERT_EQ(reads[static_cast<std::size_t>(i)], Body(i) + "\n") << "start " << start;
   }
 }
 
@@ -180,14 +173,12 @@ TEST_F(FluxDataFileTest, SeekReturnsNewPositionForEachOrigin) {
     int record;  // read there next; -1: end of file
   };
   const Step steps[] = {
-      {68, Origin::Begin, 68, 1},     {0, Origin::Current, 136, 2},
-      {-136, Origin::Current, 68, 1}, {-68, Origin::End, 136, 2},
-      {0, Origin::End, 204, -1},      {1000, Origin::End, 1204, -1},
-      {0, Origin::Begin, 0, 0},       {500, Origin::Current, 568, -1},
+      {68, Origin::Begin, 68, 1}, {0, Origin::Current, 136, 2},    {-136, Origin::Current, 68, 1},
+      {-68, Origin::End, 136, 2}, {0, Origin::End, 204, -1},       {1000, Origin::End, 1204, -1},
+      {0, Origin::Begin, 0, 0},   {500, Origin::Current, 568, -1},
   };
   for (const Step& s : steps) {
-    SCOPED_TRACE(testing::Message() << "offset " << s.offset << " origin "
-                                    << static_cast<int>(s.origin));
+    SCOPED_TRACE(testing::Message() << "offset " << s.offset << " origin " << static_cast<int>(s.origin));
     EXPECT_EQ(file_.Seek(s.offset, s.origin), s.position);
     FluxRecord record = Sentinel();
     EXPECT_EQ(file_.ReadRecord(record), s.record >= 0);
@@ -207,8 +198,7 @@ TEST_F(FluxDataFileTest, SeekBeforeStartThrowsBadSeekNamingFullPath) {
 
   FluxRecord record;
   ASSERT_TRUE(file_.ReadRecord(record));
-  const std::pair<std::int64_t, Origin> bad[] = {
-      {-1, Origin::Begin}, {-69, Origin::Current}, {-205, Origin::End}};
+  const std::pair<std::int64_t, Origin> bad[] = {{-1, Origin::Begin}, {-69, Origin::Current}, {-205, Origin::End}};
   for (const auto& [offset, origin] : bad) {
     try {
       file_.Seek(offset, origin);
@@ -296,11 +286,10 @@ TEST_P(ClosedFileTest, ReadsNothingAndSeeksNowhere) {
   EXPECT_TRUE(file_.GetFilePath().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(States, ClosedFileTest, ::testing::Values(0, 1, 2),
-                         [](const auto& info) -> std::string {
-                           if (info.param == 0) return "NeverOpened";
-                           return info.param == 1 ? "AfterClose" : "AfterFailedOpen";
-                         });
+INSTANTIATE_TEST_SUITE_P(States, ClosedFileTest, ::testing::Values(0, 1, 2), [](const auto& info) -> std::string {
+  if (info.param == 0) return "NeverOpened";
+  return info.param == 1 ? "AfterClose" : "AfterFailedOpen";
+});
 
 TEST_F(FluxDataFileTest, FileBeyondFourGibibytesCountsAndSeeks) {
   constexpr std::int64_t k = (std::int64_t{1} << 32) / 68 + 10;  // first record past 4 GiB
@@ -308,9 +297,9 @@ TEST_F(FluxDataFileTest, FileBeyondFourGibibytesCountsAndSeeks) {
   {
     const int fd = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     ASSERT_GE(fd, 0);
-    const bool made = ::ftruncate(fd, static_cast<off_t>(68 * k)) == 0 &&
-                      ::pwrite(fd, tail.data(), tail.size(), static_cast<off_t>(68 * k)) ==
-                          static_cast<ssize_t>(tail.size());
+    const bool made =
+        ::ftruncate(fd, static_cast<off_t>(68 * k)) == 0 &&
+        ::pwrite(fd, tail.data(), tail.size(), static_cast<off_t>(68 * k)) == static_cast<ssize_t>(tail.size());
     ::close(fd);
     if (!made) GTEST_SKIP() << "the file system refuses a sparse file past 4 GiB";
   }

@@ -25,14 +25,13 @@ TEST_P(ReadIntegerTest, FollowsTheCLibraryDecimalRule) {
   EXPECT_EQ(ReadInteger(GetParam().text), GetParam().value) << '"' << GetParam().text << '"';
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, ReadIntegerTest,
-    ::testing::Values(IntegerCase{"  -123", -123}, IntegerCase{"12 34 ", 12},
-                      IntegerCase{"      ", 0}, IntegerCase{"", 0}, IntegerCase{"+7", 7},
-                      IntegerCase{"1a", 1}, IntegerCase{"a1", 0}, IntegerCase{"007", 7},
-                      IntegerCase{" \t\n\v\f\r42", 42}, IntegerCase{"99999\n", 99999},
-                      IntegerCase{"-", 0}, IntegerCase{"+-3", 0}, IntegerCase{"- 3", 0},
-                      IntegerCase{"999999", 999999}, IntegerCase{"-99999", -99999}));
+INSTANTIATE_TEST_SUITE_P(Texts, ReadIntegerTest,
+                         ::testing::Values(IntegerCase{"  -123", -123}, IntegerCase{"12 34 ", 12},
+                                           IntegerCase{"      ", 0}, IntegerCase{"", 0}, IntegerCase{"+7", 7},
+                                           IntegerCase{"1a", 1}, IntegerCase{"a1", 0}, IntegerCase{"007", 7},
+                                           IntegerCase{" \t\n\v\f\r42", 42}, IntegerCase{"99999\n", 99999},
+                                           IntegerCase{"-", 0}, IntegerCase{"+-3", 0}, IntegerCase{"- 3", 0},
+                                           IntegerCase{"999999", 999999}, IntegerCase{"-99999", -99999}));
 
 TEST(FieldTextTest, CutsAtTheEndOfTheRecord) {
   EXPECT_EQ(FieldText("ABCDEF", 0, 4), "ABCD");
@@ -44,8 +43,7 @@ TEST(FieldTextTest, CutsAtTheEndOfTheRecord) {
 
 TEST(RecordFieldsTest, TimeAndChannelsOfARecordAsRead) {
   const std::string record =
-      test::RecordBody("PHFF", 99, 12, 31, 23, 58, 7, {0, -1, 999999, 12, 345, -9999, 6, 99999}) +
-      "\n";
+      test::RecordBody("PHFF", 99, 12, 31, 23, 58, 7, {0, -1, 999999, 12, 345, -9999, 6, 99999}) + "\n";
   ASSERT_EQ(record.size(), 67u);
   EXPECT_EQ(RecordHour(record), 23);
   EXPECT_EQ(RecordMinute(record), 58);
@@ -76,16 +74,11 @@ TEST_P(StationTest, MatchesTheFirstFourCharactersExactly) {
 
 INSTANTIATE_TEST_SUITE_P(
     Codes, StationTest,
-    ::testing::Values(StationCase{"APLM  230101000000", "Learmonth     "},
-                      StationCase{"PHFF", "Palehua       "},
-                      StationCase{"K7OL  ", "Sagamore Hill "},
-                      StationCase{"LISSXYZ", "San Vito      "},
-                      StationCase{"KHMN\n", "Holloman      "},
-                      StationCase{"aplm  230101", "Unknown Site  "},
-                      StationCase{"K7ol", "Unknown Site  "},
-                      StationCase{" APLM", "Unknown Site  "},
-                      StationCase{"APL", "Unknown Site  "},
-                      StationCase{"\n", "Unknown Site  "},
+    ::testing::Values(StationCase{"APLM  230101000000", "Learmonth     "}, StationCase{"PHFF", "Palehua       "},
+                      StationCase{"K7OL  ", "Sagamore Hill "}, StationCase{"LISSXYZ", "San Vito      "},
+                      StationCase{"KHMN\n", "Holloman      "}, StationCase{"aplm  230101", "Unknown Site  "},
+                      StationCase{"K7ol", "Unknown Site  "}, StationCase{" APLM", "Unknown Site  "},
+                      StationCase{"APL", "Unknown Site  "}, StationCase{"\n", "Unknown Site  "},
                       StationCase{"", "Unknown Site  "}));
 
 }  // namespace

@@ -69,7 +69,8 @@ TEST_F(SampleToolTest, EveryArchiveVariantOpensWithTheValuesWritten) {
   int n = 0;
   for (const Variant& v : variants) {
     SCOPED_TRACE(v.args);
-    const std::string args = std::string(v.args) + " --station PALE --date 2003-02-01 --start 23:58:00 --seconds 300 --ramp";
+    const std::string args =
+        std::string(v.args) + " --station PALE --date 2003-02-01 --start 23:58:00 --seconds 300 --ramp";
     const std::string path = Make(args, "v" + std::to_string(n++));
     EXPECT_TRUE(Slurp(path) == Slurp(Make(args, "again"))) << "not the same bytes";
     FluxDataFile file;
@@ -93,7 +94,8 @@ TEST_F(SampleToolTest, EveryArchiveVariantOpensWithTheValuesWritten) {
 TEST_F(SampleToolTest, BrokenLinesDecodeAsDocumented) {
   for (int width : {6, 7, 8}) {
     SCOPED_TRACE(width);
-    const std::string path = Make("--width " + std::to_string(width) + " --broken --constant 50 --seconds 1000", "b.gz");
+    const std::string path =
+        Make("--width " + std::to_string(width) + " --broken --constant 50 --seconds 1000", "b.gz");
     FluxDataFile file;
     ASSERT_TRUE(file.Open(path));
     const ArchiveStats& st = file.GetFacts().stats;

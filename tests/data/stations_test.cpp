@@ -17,13 +17,13 @@ TEST_P(StationAliasTest, NamesTheStationExactlyAndCaseSensitively) {
   EXPECT_EQ(LookupStation(GetParam().first), GetParam().second) << GetParam().first;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Codes, StationAliasTest,
-    ::testing::Values(std::pair{"LEAR20240514223000", "Learmonth     "}, std::pair{"PALE", "Palehua       "},
-                      std::pair{"SGMR1999", "Sagamore Hill "}, std::pair{"SVTO", "San Vito      "},
-                      std::pair{"HOLL", "Holloman      "}, std::pair{"lear", "Unknown Site  "},
-                      std::pair{"Lear", "Unknown Site  "}, std::pair{"LEA", "Unknown Site  "},
-                      std::pair{" LEAR", "Unknown Site  "}, std::pair{"SVT0", "Unknown Site  "}));
+INSTANTIATE_TEST_SUITE_P(Codes, StationAliasTest,
+                         ::testing::Values(std::pair{"LEAR20240514223000", "Learmonth     "},
+                                           std::pair{"PALE", "Palehua       "}, std::pair{"SGMR1999", "Sagamore Hill "},
+                                           std::pair{"SVTO", "San Vito      "}, std::pair{"HOLL", "Holloman      "},
+                                           std::pair{"lear", "Unknown Site  "}, std::pair{"Lear", "Unknown Site  "},
+                                           std::pair{"LEA", "Unknown Site  "}, std::pair{" LEAR", "Unknown Site  "},
+                                           std::pair{"SVT0", "Unknown Site  "}));
 
 TEST(OpenFileFilterTest, ListsEachStationsPlainAndCompressedFiles) {
   EXPECT_EQ(OpenFileFilter(),

@@ -57,7 +57,9 @@ bool WaitFor(const std::function<bool()>& condition, int ms) {
   return condition();
 }
 
-QString FindWindow(const QString& name) { return Xdotool({"search", "--onlyvisible", "--name", name}).section('\n', 0, 0); }
+QString FindWindow(const QString& name) {
+  return Xdotool({"search", "--onlyvisible", "--name", name}).section('\n', 0, 0);
+}
 
 QPoint WindowOrigin(const QString& window) {
   // "X=..\nY=..\nWIDTH=..": the client area's top left on the screen.
@@ -122,7 +124,7 @@ QStringList Listing(const QString& dir) {
 }
 
 // Channel colours as the screen shows them (R, G, B).
-const QRgb kChannels[8] = {qRgb(210, 105, 30), qRgb(255, 0, 0),   qRgb(255, 165, 0), qRgb(255, 255, 0),
+const QRgb kChannels[8] = {qRgb(210, 105, 30), qRgb(255, 0, 0),     qRgb(255, 165, 0), qRgb(255, 255, 0),
                            qRgb(50, 205, 50),  qRgb(127, 255, 212), qRgb(0, 191, 255), qRgb(238, 130, 238)};
 
 QString Run(const QString& program, const QStringList& args) {
@@ -164,7 +166,12 @@ void CheckPrintedPage(const QString& pdf, const QImage& window) {
     }
   Check(all > 1000 && same >= all * 98 / 100,
         QString("the page shows the window's picture (%1 of %2 points, picture %3x%4 at %5,%6)")
-            .arg(same).arg(all).arg(picture.width()).arg(picture.height()).arg(picture.left()).arg(picture.top()));
+            .arg(same)
+            .arg(all)
+            .arg(picture.width())
+            .arg(picture.height())
+            .arg(picture.left())
+            .arg(picture.top()));
 }
 
 }  // namespace
@@ -199,10 +206,12 @@ int main(int argc, char** argv) {
   Check(WaitFor([&] { return !(main = FindWindow("^HELVARRA$")).isEmpty(); }, 15000), "its window appears");
   const QPoint origin = WindowOrigin(main);
   // Painted: the empty black plot on the window's own colour.
-  Check(WaitFor([&] {
-          const QImage w = Window(origin);
-          return (w.pixel(380, 260) & 0xFFFFFF) == 0 && (w.pixel(40, 40) & 0xFFFFFF) == 0xD4D0C8;
-        }, 15000),
+  Check(WaitFor(
+            [&] {
+              const QImage w = Window(origin);
+              return (w.pixel(380, 260) & 0xFFFFFF) == 0 && (w.pixel(40, 40) & 0xFFFFFF) == 0xD4D0C8;
+            },
+            15000),
         "the window is painted");
 
   // Alt+Space with the focus on "&Quit" opens the window menu at the window's
@@ -250,7 +259,8 @@ int main(int argc, char** argv) {
     return true;
   };
   WaitFor(countChannels, 15000);
-  for (int k = 0; k < 8; ++k) Check(inPlot[k] > 100, QString("channel %1 drawn in its colour (%2 pixels)").arg(k).arg(inPlot[k]));
+  for (int k = 0; k < 8; ++k)
+    Check(inPlot[k] > 100, QString("channel %1 drawn in its colour (%2 pixels)").arg(k).arg(inPlot[k]));
 
   // A click on a trace names it at (690, 80): find a 2695 MHz pixel.
   QPoint trace(-1, -1);
@@ -260,13 +270,15 @@ int main(int argc, char** argv) {
   Check(trace.x() > 0, "a 2695 MHz pixel to click on");
   Click(origin + trace);
   int white = 0;
-  WaitFor([&] {
-    shot = Window(origin);
-    white = 0;
-    for (int y = 80; y < 95; ++y)
-      for (int x = 690; x < 690 + 8 * 8; ++x) white += (shot.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF;
-    return white > 20;
-  }, 10000);
+  WaitFor(
+      [&] {
+        shot = Window(origin);
+        white = 0;
+        for (int y = 80; y < 95; ++y)
+          for (int x = 690; x < 690 + 8 * 8; ++x) white += (shot.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF;
+        return white > 20;
+      },
+      10000);
   Check(white > 20, QString("the read-out writes the channel's label in white (%1 pixels)").arg(white));
   if (argc > 5) shot.save(QString::fromLocal8Bit(argv[5]));
 
@@ -299,7 +311,8 @@ int main(int argc, char** argv) {
   Check(snap.exitCode() == 0 && !expected.isNull(), "tarrawin-snapshot draws the window a browse ends on");
   const QRect chart(60, 9, 621, 527);  // plot and time axis, clear of the read-out
   Click(origin + Centre(IDC_BROWSE));
-  const bool ended = !expected.isNull() && WaitFor([&] { return Window(origin).copy(chart) == expected.copy(chart); }, 60000);
+  const bool ended =
+      !expected.isNull() && WaitFor([&] { return Window(origin).copy(chart) == expected.copy(chart); }, 60000);
   Check(ended, "the browse ends on the file's last window");
   Check(viewer.state() == QProcess::Running, "the program runs on");
 
@@ -331,7 +344,8 @@ int main(int argc, char** argv) {
     const QImage w = Window(at);
     return w.copy(chartArea) == archiveExpected.copy(chartArea) && w.copy(panel) == archiveExpected.copy(panel);
   };
-  Check(!archiveExpected.isNull() && WaitFor(showsArchive, 20000), "the window shows the day's first window and its station");
+  Check(!archiveExpected.isNull() && WaitFor(showsArchive, 20000),
+        "the window shows the day's first window and its station");
   Xdotool({"windowfocus", "--sync", secondWindow});
   Xdotool({"key", "Escape"});
   Check(second.waitForFinished(10000) && second.exitCode() == 0, "Escape ends it");

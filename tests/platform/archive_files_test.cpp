@@ -133,7 +133,8 @@ TEST_P(ArchiveVariantTest, OpensDrawsBrowsesReadsOutAndPrints) {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setOutputFileName(pdf);
-    return std::optional<ChosenPrinter>(ChosenPrinter{std::make_unique<qt::QtPrinterSurface>(std::move(printer)), "PDF"});
+    return std::optional<ChosenPrinter>(
+        ChosenPrinter{std::make_unique<qt::QtPrinterSurface>(std::move(printer)), "PDF"});
   };
   dlg.Dispatch({.kind = EventKind::Command, .id = 1003});
   EXPECT_EQ(messages, std::vector<std::string>{"printed to: PDF"});

@@ -197,7 +197,8 @@ TEST_F(DialogTest, ChannelLabelsStandOnTheirColours) {
     const QImage box = Box(k)->grab().toImage();
     int band = 0;
     for (int y = 0; y < box.height(); ++y)
-      for (int x = 0; x < box.width(); ++x) band += qt::FromQRgb(box.pixel(x, y)) == dlg.m_crChannel[static_cast<std::size_t>(k)];
+      for (int x = 0; x < box.width(); ++x)
+        band += qt::FromQRgb(box.pixel(x, y)) == dlg.m_crChannel[static_cast<std::size_t>(k)];
     EXPECT_GT(band, 100) << k;
   }
 }
@@ -218,7 +219,9 @@ TEST_F(ModalRunTest, EnterEndsWithOkAndEscapeWithCancel) {
   EXPECT_EQ(RunAndThen([](FluxDialog& w) { QTest::keyClick(w.Control(1), Qt::Key_Space); }), 1);
   EXPECT_EQ(RunAndThen([](FluxDialog& w) { QTest::keyClick(&w, Qt::Key_Escape); }), 2);
   EXPECT_EQ(RunAndThen([](FluxDialog& w) { w.close(); }), 2);
-  EXPECT_EQ(RunAndThen([this](FluxDialog&) { services.Deliver({.kind = EventKind::SystemCommand, .command = SC_CLOSE}); }), 2);
+  EXPECT_EQ(
+      RunAndThen([this](FluxDialog&) { services.Deliver({.kind = EventKind::SystemCommand, .command = SC_CLOSE}); }),
+      2);
 }
 
 TEST_F(ModalRunTest, TheWindowMenuOpensTheAboutBoxForCommandSixteen) {

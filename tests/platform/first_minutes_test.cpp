@@ -157,7 +157,8 @@ TEST_F(FirstMinutesTest, AnAccentedFileNameIsDrawnAsItsCharacters) {
     p.drawText(0, QFontMetrics(qt::ToQFont(dlg.m_fontSmall)).ascent(), QString(QChar(0xE9)));
   }
   for (int y = 0; y < 13; ++y)
-    for (int x = 0; x < 8; ++x) ASSERT_EQ(Pixel(690 + 5 * 8 + x, 50 + y), qt::FromQRgb(expected.pixel(x, y))) << x << "," << y;
+    for (int x = 0; x < 8; ++x)
+      ASSERT_EQ(Pixel(690 + 5 * 8 + x, 50 + y), qt::FromQRgb(expected.pixel(x, y))) << x << "," << y;
   EXPECT_EQ(CountColour({690 + 10 * 8, 50, 690 + 11 * 8, 63}, 0), 0);
 }
 

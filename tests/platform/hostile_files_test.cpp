@@ -3,12 +3,12 @@
 // viewer, files of another format — the viewer neither hangs nor crashes,
 // never reads past what is there, and says what went wrong.
 
-#include <QTest>
 #include <fcntl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
+#include <QTest>
 
 #include <random>
 
@@ -40,7 +40,8 @@ class HostileFilesTest : public QtViewerTest {
       dlg.Dispatch({.kind = EventKind::SliderReleased, .id = 1005});
     }
     dlg.Dispatch({.kind = EventKind::Command, .id = 1001});  // browse
-    for (int tick = 0; tick < 6 && dlg.m_bBrowsing == 1; ++tick) services.Deliver({.kind = EventKind::TimerTick, .id = 1});
+    for (int tick = 0; tick < 6 && dlg.m_bBrowsing == 1; ++tick)
+      services.Deliver({.kind = EventKind::TimerTick, .id = 1});
     dlg.Dispatch({.kind = EventKind::Command, .id = 1002});
     for (auto [x, y] : {std::pair{80, 10}, {300, 300}, {679, 509}, {-5, 900}})
       dlg.Dispatch({.kind = EventKind::LeftButtonDown, .x = x, .y = y});
@@ -110,7 +111,8 @@ TEST_F(HostileFilesTest, NamesWithSpacesAccentsAndLongPathsOpen) {
   EXPECT_TRUE(messages.empty());
   EXPECT_EQ(dlg.m_nRecordCount, 100);
 
-  const std::string tooLong = (deep / std::string(200, 'x') / std::string(200, 'y') / std::string(200, 'z')).string() + "/f.apl";
+  const std::string tooLong =
+      (deep / std::string(200, 'x') / std::string(200, 'y') / std::string(200, 'z')).string() + "/f.apl";
   OpenPath(tooLong, "f.apl");
   EXPECT_EQ(messages.back(), "Failed to open " + tooLong);
 }
@@ -139,7 +141,8 @@ TEST_F(HostileFilesTest, FilesOfAnotherShapeDrawWhateverTheyDrawAndNothingBreaks
   for (char& c : garbage) c = static_cast<char>(random());
   std::string wider, widest, blanks, silly;
   for (int i = 0; i < 3000; ++i) {
-    const std::string r = RecordLine("LISS", 24, 5, 14, 4 + i / 3600, i / 60 % 60, i % 60, {10, 20, 30, 40, 50, 60, 70, 80});
+    const std::string r =
+        RecordLine("LISS", 24, 5, 14, 4 + i / 3600, i / 60 % 60, i % 60, {10, 20, 30, 40, 50, 60, 70, 80});
     wider += r.substr(0, 66) + " 12345\r\n";             // 75 bytes: a seventh-character field
     widest += r.substr(0, 66) + "  123456 9999999\r\n";  // 83 bytes
     blanks += r.substr(0, 19) + std::string(47, ' ') + "\r\n";
@@ -148,11 +151,16 @@ TEST_F(HostileFilesTest, FilesOfAnotherShapeDrawWhateverTheyDrawAndNothingBreaks
     silly += s;
   }
   const std::vector<std::pair<std::string, std::string>> files{
-      {"garbage.apl", garbage}, {"zeros.apl", std::string(100000, '\0')}, {"wide75.apl", wider},
-      {"wide83.apl", widest},   {"blank.apl", blanks},                     {"times.apl", silly},
+      {"garbage.apl", garbage},
+      {"zeros.apl", std::string(100000, '\0')},
+      {"wide75.apl", wider},
+      {"wide83.apl", widest},
+      {"blank.apl", blanks},
+      {"times.apl", silly},
       {"lf-only.apl", [] {
          std::string s;
-         for (int i = 0; i < 2000; ++i) s += RecordLine("PHFF", 1, 1, 1, 23, 59, i % 60, {5, 6, 7, 8, 9, 10, 11, 12}).substr(0, 66) + "\n";
+         for (int i = 0; i < 2000; ++i)
+           s += RecordLine("PHFF", 1, 1, 1, 23, 59, i % 60, {5, 6, 7, 8, 9, 10, 11, 12}).substr(0, 66) + "\n";
          return s;
        }()}};
   for (const auto& [name, bytes] : files) {
@@ -165,9 +173,7 @@ TEST_F(HostileFilesTest, FilesOfAnotherShapeDrawWhateverTheyDrawAndNothingBreaks
 TEST_F(HostileFilesTest, ASparseFileBeyondFourGigabytesCountsAndEndsRight) {
   const auto path = dir / "years.apl";
   const std::int64_t records = (std::int64_t{5} << 30) / 68 + 3;
-  {
-    std::ofstream create(path);
-  }
+  { std::ofstream create(path); }
   std::error_code ec;
   std::filesystem::resize_file(path, static_cast<std::uintmax_t>(records * 68), ec);
   if (ec) GTEST_SKIP() << "no sparse files here";

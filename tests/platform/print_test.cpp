@@ -22,7 +22,8 @@ class PrintTest : public QtViewerTest {
       printer->setOutputFormat(QPrinter::PdfFormat);
       printer->setOutputFileName(file);
       paintRect = printer->pageLayout().paintRect(QPageLayout::Point);
-      return std::optional<ChosenPrinter>(ChosenPrinter{std::make_unique<qt::QtPrinterSurface>(std::move(printer)), "PDF printer"});
+      return std::optional<ChosenPrinter>(
+          ChosenPrinter{std::make_unique<qt::QtPrinterSurface>(std::move(printer)), "PDF printer"});
     };
     dlg.Dispatch({.kind = EventKind::Command, .id = 1003});
     Settle();
@@ -48,7 +49,8 @@ class PrintTest : public QtViewerTest {
   }
   QPointF PagePoint(int x, int y) const {
     return QPointF(paintRect.left() + (x + 0.5) * paintRect.width() / 792.0,
-                   paintRect.top() + (y + 0.5) * paintRect.height() / 574.0) * 3.0;
+                   paintRect.top() + (y + 0.5) * paintRect.height() / 574.0) *
+           3.0;
   }
   // How many of a grid of window points show on the page as they are on the
   // window, within a small tolerance; points next to an edge, where a
@@ -75,7 +77,8 @@ std::string Burst() {
   std::string bytes;
   for (int i = 0; i < 2000; ++i) {
     const int v = 50 + (i % 7) * 20 + (i > 600 && i < 900 ? (i - 600) * 100 : 0);
-    bytes += RecordLine("LISS", 24, 5, 14, 9 + i / 3600, i / 60 % 60, i % 60, {v, v + 10, v + 20, v + 30, v + 40, v + 50, v + 60, v + 70});
+    bytes += RecordLine("LISS", 24, 5, 14, 9 + i / 3600, i / 60 % 60, i % 60,
+                        {v, v + 10, v + 20, v + 30, v + 40, v + 50, v + 60, v + 70});
   }
   return bytes;
 }

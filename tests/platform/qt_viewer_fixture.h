@@ -3,9 +3,9 @@
 // services and its shown window, with the file and print dialogs and the
 // message boxes replaced by scripted answers.
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QImage>
-#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 

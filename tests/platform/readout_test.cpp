@@ -14,7 +14,8 @@ class ReadoutTest : public QtViewerTest {
     std::string bytes;
     for (int i = 0; i < 1900; ++i) {
       const int f = i % 2 + 1;
-      bytes += RecordLine("APLM", 24, 5, 14, 10, i / 60, i % 60, {20 * f, 40 * f, 80 * f, 160 * f, 320 * f, 640 * f, 1280 * f, 2560 * f});
+      bytes += RecordLine("APLM", 24, 5, 14, 10, i / 60, i % 60,
+                          {20 * f, 40 * f, 80 * f, 160 * f, 320 * f, 640 * f, 1280 * f, 2560 * f});
     }
     Open("readout.apl", bytes);
   }
@@ -23,7 +24,9 @@ class ReadoutTest : public QtViewerTest {
     QTest::mousePress(services.MainWindow(), Qt::LeftButton, {}, QPoint(x, y));
     QTest::mouseRelease(services.MainWindow(), Qt::LeftButton, {}, QPoint(x, y));
   }
-  bool Line(int line, const std::string& text) { return Shows(690, 80 + 15 * line, text, dlg.m_fontSmall, dlg.m_crText); }
+  bool Line(int line, const std::string& text) {
+    return Shows(690, 80 + 15 * line, text, dlg.m_fontSmall, dlg.m_crText);
+  }
   static constexpr const char* kBlank = "             ";
 };
 

@@ -83,7 +83,8 @@ TEST_F(WindowSurfaceTest, DottedPenPaintsItsGapsInTheBackground) {
   s.MovePen(80, 479);
   s.DrawLineTo(680, 479);
   int dots = 0, gaps = 0;
-  for (int x = 80; x < 680; ++x) (At(x, 479) == kGridColour ? dots : gaps) += At(x, 479) == kGridColour || At(x, 479) == kBack;
+  for (int x = 80; x < 680; ++x)
+    (At(x, 479) == kGridColour ? dots : gaps) += At(x, 479) == kGridColour || At(x, 479) == kBack;
   EXPECT_EQ(dots + gaps, 600);
   EXPECT_GT(dots, 100);
   EXPECT_GT(gaps, 100);

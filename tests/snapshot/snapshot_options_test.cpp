@@ -62,9 +62,9 @@ TEST(SnapshotOptionsTest, WrongCommandLinesSayWhatIsWrong) {
 
 TEST(SnapshotOptionsTest, TheHelpNamesEveryOptionAndTheChannels) {
   const std::string help = HelpText();
-  for (const char* text : {"-o, --output", "--index N", "--time HH:MM", "--channels LIST", "--browse-to-end",
-                           "--whole-window", "--info", "-h, --help", "245,410,610,1415,2695,4995,8800,15400",
-                           "Exit status"})
+  for (const char* text :
+       {"-o, --output", "--index N", "--time HH:MM", "--channels LIST", "--browse-to-end", "--whole-window", "--info",
+        "-h, --help", "245,410,610,1415,2695,4995,8800,15400", "Exit status"})
     EXPECT_NE(help.find(text), std::string::npos) << text;
 }
 

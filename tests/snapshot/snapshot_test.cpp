@@ -15,7 +15,6 @@
 namespace helvarra::test {
 namespace {
 
-
 struct Outcome {
   int status = -1;
   std::string out, err;
@@ -62,7 +61,9 @@ class SnapshotTest : public QtViewerTest {
     services.Canvas().Finish();
     return services.Canvas().Image().copy(0, 0, 792, 574).convertToFormat(QImage::Format_RGB32);
   }
-  QImage WholeWindow() { return services.Canvas().Picture().copy(0, 0, 792, 574).convertToFormat(QImage::Format_RGB32); }
+  QImage WholeWindow() {
+    return services.Canvas().Picture().copy(0, 0, 792, 574).convertToFormat(QImage::Format_RGB32);
+  }
 
   // The slider let go at a record by the mouse.
   void ReleaseSliderAt(int index) {
@@ -126,8 +127,8 @@ struct SliderCase {
   const char* name;
   bool acrossMidnight;  // else the bundled sample
   QStringList choice;
-  int index;            // where the slider is let go; -1: its end
-  bool noted;           // a note that the slider stopped short
+  int index;   // where the slider is let go; -1: its end
+  bool noted;  // a note that the slider stopped short
 };
 
 void PrintTo(const SliderCase& c, std::ostream* os) { *os << c.name << " " << c.choice.join(' ').toStdString(); }
@@ -153,17 +154,16 @@ TEST_P(SliderWindowTest, IsTheViewersWindowWithTheSliderLetGoThere) {
   EXPECT_EQ(Differences(Out(), Chart()), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Snapshot, SliderWindowTest,
-    ::testing::Values(SliderCase{"Index", false, {"--index", "2500"}, 2500, false},
-                      SliderCase{"IndexZero", false, {"--index=0"}, 0, false},
-                      SliderCase{"IndexBeyondTheEnd", false, {"--index=99999"}, -1, true},
-                      SliderCase{"TimeInTheBurst", false, {"--time", "23:05"}, 35 * 60, false},
-                      SliderCase{"TimeAfterMidnight", true, {"--time", "00:10"}, 1160, false},
-                      SliderCase{"TimeBeforeMidnight", true, {"--time=23:55"}, 300, false},
-                      SliderCase{"TimeInAGap", true, {"--time", "0:05"}, 900, false},
-                      SliderCase{"TimeInTheLastMinute", true, {"--time", "00:19"}, 1700, false}),
-    [](const ::testing::TestParamInfo<SliderCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Snapshot, SliderWindowTest,
+                         ::testing::Values(SliderCase{"Index", false, {"--index", "2500"}, 2500, false},
+                                           SliderCase{"IndexZero", false, {"--index=0"}, 0, false},
+                                           SliderCase{"IndexBeyondTheEnd", false, {"--index=99999"}, -1, true},
+                                           SliderCase{"TimeInTheBurst", false, {"--time", "23:05"}, 35 * 60, false},
+                                           SliderCase{"TimeAfterMidnight", true, {"--time", "00:10"}, 1160, false},
+                                           SliderCase{"TimeBeforeMidnight", true, {"--time=23:55"}, 300, false},
+                                           SliderCase{"TimeInAGap", true, {"--time", "0:05"}, 900, false},
+                                           SliderCase{"TimeInTheLastMinute", true, {"--time", "00:19"}, 1700, false}),
+                         [](const ::testing::TestParamInfo<SliderCase>& info) { return std::string(info.param.name); });
 
 TEST_F(SnapshotTest, BrowseToEndIsTheWindowTheViewersBrowseEndsOn) {
   const Outcome r = Snap({QString::fromStdString(sample), "--browse-to-end", "-o", Out()});
@@ -195,7 +195,8 @@ TEST_F(SnapshotTest, ATimeTheFileDoesNotReachIsRefused) {
 TEST_F(SnapshotTest, ChannelsAreChosenBeforeTheFirstWindowIsDrawn) {
   const Outcome some = Snap({QString::fromStdString(sample), "--channels", "245,15400", "-o", Out("some.png")});
   ASSERT_EQ(some.status, 0) << some.err;
-  const Outcome none = Snap({QString::fromStdString(sample), "--channels=none", "--index", "2400", "-o", Out("none.png")});
+  const Outcome none =
+      Snap({QString::fromStdString(sample), "--channels=none", "--index", "2400", "-o", Out("none.png")});
   ASSERT_EQ(none.status, 0) << none.err;
 
   for (int k = 1; k < 7; ++k) qobject_cast<QCheckBox*>(services.MainWindow()->Control(1006 + k))->click();
@@ -205,7 +206,8 @@ TEST_F(SnapshotTest, ChannelsAreChosenBeforeTheFirstWindowIsDrawn) {
   int drawn[8] = {};
   for (int y = 10; y < 510; ++y)
     for (int x = 80; x < 680; ++x)
-      for (int k = 0; k < 8; ++k) drawn[k] += qt::FromQRgb(picture.pixel(x, y)) == dlg.m_crChannel[static_cast<std::size_t>(k)];
+      for (int k = 0; k < 8; ++k)
+        drawn[k] += qt::FromQRgb(picture.pixel(x, y)) == dlg.m_crChannel[static_cast<std::size_t>(k)];
   EXPECT_GT(drawn[0], 100);
   EXPECT_GT(drawn[7], 100);
   for (int k = 1; k < 7; ++k) EXPECT_EQ(drawn[k], 0) << k;
@@ -240,8 +242,8 @@ TEST_F(SnapshotTest, WrongOptionsAreRefusedBeforeAnythingIsWritten) {
   const auto file = dir / "midnight.phf";
   WriteFile(file, AcrossMidnight());
   const QString path = QString::fromStdString(file.string());
-  for (const QStringList& args : std::vector<QStringList>{{path, "-o", Out(), "--colour"},
-                                                          {path, "-o", path}}) {  // over the data file
+  for (const QStringList& args :
+       std::vector<QStringList>{{path, "-o", Out(), "--colour"}, {path, "-o", path}}) {  // over the data file
     const Outcome r = Snap(args);
     EXPECT_EQ(r.status, 2) << args.join(' ').toStdString();
     EXPECT_NE(r.err.find("--help"), std::string::npos) << args.join(' ').toStdString() << ": " << r.err;

@@ -72,8 +72,7 @@ Size FakePrinterSurface::GetPageSize() const {
   log_.calls.push_back("GetPageSize");
   return page_;
 }
-void FakePrinterSurface::StretchCopy(const Rect& destination, const DrawingSurface& source,
-                                     const Rect& sourceRect) {
+void FakePrinterSurface::StretchCopy(const Rect& destination, const DrawingSurface& source, const Rect& sourceRect) {
   log_.calls.push_back("StretchCopy");
   log_.stretchDestination = destination;
   log_.stretchSource = sourceRect;

@@ -21,7 +21,7 @@ enum class Op { SelectFont, SelectPen, SelectBrush, Background, TextColour, Text
 // One drawing operation, with the surface state it was drawn in.
 struct DrawOp {
   Op op = Op::Text;
-  int surface = 0;  // serial of the surface, 1 for the first one acquired
+  int surface = 0;                   // serial of the surface, 1 for the first one acquired
   int x = 0, y = 0, x2 = 0, y2 = 0;  // Line: from (x, y) to (x2, y2); Rectangle/Frame: the rect
   std::string text{};                // Text: the text; SelectFont: the face
   Pen pen{};
@@ -77,8 +77,7 @@ struct PrinterLog {
 
 class FakePrinterSurface : public PrinterSurface {
  public:
-  FakePrinterSurface(PrinterLog& log, Size page, int beginResult)
-      : log_(log), page_(page), beginResult_(beginResult) {}
+  FakePrinterSurface(PrinterLog& log, Size page, int beginResult) : log_(log), page_(page), beginResult_(beginResult) {}
   ~FakePrinterSurface() override { ++log_.deleted; }
   Size GetPageSize() const override;
   void StretchCopy(const Rect& destination, const DrawingSurface& source, const Rect& sourceRect) override;
@@ -158,7 +157,7 @@ class FakeWindowServices : public WindowServices {
   void CancelPrinter() { printerDevice.reset(); }
 
   std::vector<DrawOp> log;
-  std::map<int, int> checks;  // check box states by control id
+  std::map<int, int> checks;           // check box states by control id
   int sliderPos = 0, sliderMax = 100;  // the maximum as last sent
   bool timerRunning = false;
   int timerStarts = 0, timerStops = 0;

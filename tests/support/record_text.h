@@ -22,21 +22,20 @@ namespace helvarra::test {
 // The 66 characters of one record, without a line end: station code in 0-3,
 // YYMMDDHHMMSS in 6-17, channels 0-6 as "%6d" from 19 + 6k, channel 7 as "%5d"
 // in 61-65.
-inline std::string RecordBody(std::string_view station, int yy, int mo, int dd, int h, int mi,
-                              int s, const std::array<int, 8>& values) {
+inline std::string RecordBody(std::string_view station, int yy, int mo, int dd, int h, int mi, int s,
+                              const std::array<int, 8>& values) {
   char buf[128];
-  int n = std::snprintf(buf, sizeof buf, "%-4.4s  %02d%02d%02d%02d%02d%02d ",
-                        std::string(station).c_str(), yy, mo, dd, h, mi, s);
-  for (int k = 0; k < 7; ++k)
-    n += std::snprintf(buf + n, sizeof buf - static_cast<std::size_t>(n), "%6d", values[k]);
+  int n = std::snprintf(buf, sizeof buf, "%-4.4s  %02d%02d%02d%02d%02d%02d ", std::string(station).c_str(), yy, mo, dd,
+                        h, mi, s);
+  for (int k = 0; k < 7; ++k) n += std::snprintf(buf + n, sizeof buf - static_cast<std::size_t>(n), "%6d", values[k]);
   n += std::snprintf(buf + n, sizeof buf - static_cast<std::size_t>(n), "%5d", values[7]);
   if (n != 66) throw std::logic_error("record body is not 66 characters: " + std::string(buf));
   return std::string(buf, 66);
 }
 
 // One record as it is stored in a file: 66 characters and CR LF (68 bytes).
-inline std::string RecordLine(std::string_view station, int yy, int mo, int dd, int h, int mi,
-                              int s, const std::array<int, 8>& values) {
+inline std::string RecordLine(std::string_view station, int yy, int mo, int dd, int h, int mi, int s,
+                              const std::array<int, 8>& values) {
   return RecordBody(station, yy, mo, dd, h, mi, s, values) + "\r\n";
 }
 
@@ -46,10 +45,11 @@ inline std::string RecordLine(std::string_view station, int yy, int mo, int dd, 
 inline std::string ArchiveBody(std::string_view station, int year, int mo, int dd, int h, int mi, int s,
                                const std::array<int, 8>& values, int width) {
   char buf[256];
-  int n = std::snprintf(buf, sizeof buf, "%-4.4s%04d%02d%02d%02d%02d%02d", std::string(station).c_str(), year, mo,
-                        dd, h, mi, s);
+  int n = std::snprintf(buf, sizeof buf, "%-4.4s%04d%02d%02d%02d%02d%02d", std::string(station).c_str(), year, mo, dd,
+                        h, mi, s);
   for (int k = 0; k < 8; ++k)
-    n += std::snprintf(buf + n, sizeof buf - static_cast<std::size_t>(n), "%*d", width, values[static_cast<std::size_t>(k)]);
+    n += std::snprintf(buf + n, sizeof buf - static_cast<std::size_t>(n), "%*d", width,
+                       values[static_cast<std::size_t>(k)]);
   return std::string(buf, static_cast<std::size_t>(n));
 }
 
@@ -85,8 +85,8 @@ class TempDir {
     const auto base = std::filesystem::temp_directory_path();
     const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
     for (int attempt = 0;; ++attempt) {
-      path_ = base / ("helvarra-test-" + std::to_string(::getpid()) + "-" +
-                      std::to_string(stamp) + "-" + std::to_string(counter++));
+      path_ = base / ("helvarra-test-" + std::to_string(::getpid()) + "-" + std::to_string(stamp) + "-" +
+                      std::to_string(counter++));
       if (std::filesystem::create_directory(path_)) break;
       if (attempt > 100) throw std::runtime_error("cannot make a temp directory");
     }

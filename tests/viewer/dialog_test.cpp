@@ -35,8 +35,7 @@ TEST(DialogStartTest, InitWindowSetsControlsMenuIconsFontsAndColours) {
   EXPECT_EQ(d.m_bFileLoaded, 0);
   EXPECT_EQ(v.fake.acquired, v.fake.released);
 
-  const std::array<Colour, 8> channels{0x1E69D2, 0x0000FF, 0x00A5FF, 0x00FFFF,
-                                       0x32CD32, 0xD4FF7F, 0xFFBF00, 0xEE82EE};
+  const std::array<Colour, 8> channels{0x1E69D2, 0x0000FF, 0x00A5FF, 0x00FFFF, 0x32CD32, 0xD4FF7F, 0xFFBF00, 0xEE82EE};
   EXPECT_EQ(d.m_crChannel, channels);
   for (std::size_t k = 0; k < 8; ++k) EXPECT_EQ(d.m_penChannel[k], (Pen{PenStyle::Solid, 2, channels[k]}));
   EXPECT_EQ(d.m_crGrid, 0x444444u);
@@ -73,12 +72,10 @@ TEST(EventTableTest, QuitReadsTheBoxesBackAndCancelEndsWithTwo) {
 
 TEST(EventTableTest, WindowMenuRunsAboutOnlyForItsCommand) {
   FakeViewer v;
-  for (unsigned command : {16u, 17u, 31u})
-    v.dlg.Dispatch({.kind = EventKind::SystemCommand, .command = command});
+  for (unsigned command : {16u, 17u, 31u}) v.dlg.Dispatch({.kind = EventKind::SystemCommand, .command = command});
   EXPECT_EQ(v.fake.modalRuns, (std::vector<int>{100, 100, 100}));
   EXPECT_EQ(v.fake.defaultHandling, 0);
-  for (unsigned command : {SC_MINIMIZE, 32u})
-    v.dlg.Dispatch({.kind = EventKind::SystemCommand, .command = command});
+  for (unsigned command : {SC_MINIMIZE, 32u}) v.dlg.Dispatch({.kind = EventKind::SystemCommand, .command = command});
   EXPECT_EQ(v.fake.modalRuns.size(), 3u);
   EXPECT_EQ(v.fake.defaultHandling, 2);
 }
@@ -161,8 +158,8 @@ TEST(ChannelControlsTest, CheckBoxLabelsTakeTheirChannelColour) {
     EXPECT_EQ(control.background(), v.dlg.m_crChannel[static_cast<std::size_t>(id - 1006)]) << id;
     EXPECT_EQ(r.brush, Brush{FakeWindowServices::kBorderColour});
   }
-  for (auto [id, kind] : {std::pair{1005, CTLCOLOR_STATIC}, std::pair{1014, CTLCOLOR_STATIC},
-                          std::pair{1006, CTLCOLOR_BTN}}) {
+  for (auto [id, kind] :
+       {std::pair{1005, CTLCOLOR_STATIC}, std::pair{1014, CTLCOLOR_STATIC}, std::pair{1006, CTLCOLOR_BTN}}) {
     RecordingSurface control(nullptr, 0);
     v.dlg.Dispatch({.kind = EventKind::ControlColor, .id = id, .controlKind = kind, .controlSurface = &control});
     EXPECT_EQ(control.background(), FakeWindowServices::kBorderColour) << id << " " << kind;

@@ -30,12 +30,16 @@ TEST(OpenFileTest, DrawsThePanelInOrder) {
   const std::string bytes = FakeViewer::Series(FakeViewer::Second(9, 58, 30), 7200);
   v.fake.ClearLog();
   v.Open("day.apl", bytes);
-  const std::vector<Placed> expected{
-      {690, 80, std::string(10, ' '), "Courier"}, {690, 95, std::string(10, ' '), "Courier"},
-      {690, 110, std::string(12, ' '), "Courier"}, {690, 35, "File Name: ", "Courier"},
-      {690, 50, "day.apl", "Courier"},            {160, 545, "15-03-24 ", "Courier"},
-      {160, 560, "09:58 UT ", "Courier"},         {530, 545, "15-03-24 ", "Courier"},
-      {530, 560, "11:58 UT ", "Courier"},         {690, 10, "Learmonth     ", "New Roman"}};
+  const std::vector<Placed> expected{{690, 80, std::string(10, ' '), "Courier"},
+                                     {690, 95, std::string(10, ' '), "Courier"},
+                                     {690, 110, std::string(12, ' '), "Courier"},
+                                     {690, 35, "File Name: ", "Courier"},
+                                     {690, 50, "day.apl", "Courier"},
+                                     {160, 545, "15-03-24 ", "Courier"},
+                                     {160, 560, "09:58 UT ", "Courier"},
+                                     {530, 545, "15-03-24 ", "Courier"},
+                                     {530, 560, "11:58 UT ", "Courier"},
+                                     {690, 10, "Learmonth     ", "New Roman"}};
   EXPECT_EQ(TextsOfSurface(v.fake, v.fake.log.front().surface), expected);
   for (const DrawOp& op : v.fake.Ops(Op::Text)) {
     if (op.surface == v.fake.log.front().surface) {

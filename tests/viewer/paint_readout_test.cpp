@@ -24,8 +24,10 @@ TEST(PaintTest, WithoutAFileDrawsAnEmptyPlotAndTheAxisTitles) {
   for (std::size_t i = 0; i < title.size(); ++i)
     EXPECT_EQ(v.fake.TextsAt(10, 130 + 15 * static_cast<int>(i)), std::vector<std::string>{title.substr(i, 1)}) << i;
   EXPECT_EQ(v.fake.TextsAt(305, 535), std::vector<std::string>{"UNIVERSAL TIME (UT)"});
-  const struct { int x, y; const char* text; } labels[] = {
-      {54, 469, "10"}, {46, 369, "100"}, {38, 269, "1000"}, {30, 169, "10000"}, {22, 69, "100000"}};
+  const struct {
+    int x, y;
+    const char* text;
+  } labels[] = {{54, 469, "10"}, {46, 369, "100"}, {38, 269, "1000"}, {30, 169, "10000"}, {22, 69, "100000"}};
   for (const auto& l : labels) EXPECT_EQ(v.fake.TextsAt(l.x, l.y), std::vector<std::string>{l.text});
   EXPECT_TRUE(v.fake.TextsAt(690, 35).empty());
   EXPECT_TRUE(v.fake.TextsAt(690, 10).empty());
@@ -107,8 +109,8 @@ TEST_F(ReadoutTest, NamesTheChannelWhoseColourWasClicked) {
 }
 
 TEST_F(ReadoutTest, BorderAndOutsideOnlyBlankTheLines) {
-  for (auto [x, y] : {std::pair{79, 200}, std::pair{680, 200}, std::pair{300, 9}, std::pair{300, 510},
-                      std::pair{720, 560}}) {
+  for (auto [x, y] :
+       {std::pair{79, 200}, std::pair{680, 200}, std::pair{300, 9}, std::pair{300, 510}, std::pair{720, 560}}) {
     v.fake.SetPixel(x, y, v.dlg.m_crChannel[0]);
     const auto lines = ClickAt(x, y);
     for (const auto& line : lines) EXPECT_EQ(line, std::vector<std::string>{kBlank13}) << x << "," << y;
@@ -116,7 +118,10 @@ TEST_F(ReadoutTest, BorderAndOutsideOnlyBlankTheLines) {
 }
 
 TEST_F(ReadoutTest, TimeAndFluxOfThePoint) {
-  const struct { int startMinute, x; const char* time; } times[] = {
+  const struct {
+    int startMinute, x;
+    const char* time;
+  } times[] = {
       {601, 80, "10:01:01 UT"}, {601, 679, "10:30:58 UT"}, {1440, 80, "00:00:01 UT"}, {1440, 679, "00:29:58 UT"}};
   for (const auto& t : times) {
     v.dlg.m_nStartMinute = t.startMinute;
