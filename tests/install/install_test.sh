@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # `cmake --install BUILD --prefix STAGING` puts every file in place and nothing
 # else; AppStream finds the program, its menu entry and icons there.
-#   install_test.sh CMAKE BUILD STAGING SOURCE
+#   install_test.sh CMAKE BUILD SOURCE   (stages into a temporary folder of its own)
 set -uo pipefail
-cmake="$1" build="$2" staging="$3" source="$4"
+cmake="$1" build="$2" source="$3"
 . "$source/tests/install/layout.sh"
+staging="$(mktemp -d "${TMPDIR:-/tmp}/helvarra-install.XXXXXX")"
+trap 'rm -rf "$staging" "$staging-destdir"' EXIT
 
-rm -rf "$staging"
 "$cmake" --install "$build" --prefix "$staging/usr" >/dev/null || { echo "FAILED: cmake --install" >&2; exit 1; }
 check_prefix "$staging/usr"
 

@@ -1,13 +1,12 @@
 #!/usr/bin/env bash
 # The Debian package: its files, below /usr, and its dependencies, the Qt 6
 # libraries it links to and what it loads at run time.
-#   package_test.sh CPACK BUILD OUTDIR SOURCE
+#   package_test.sh CPACK BUILD SOURCE   (packs into a temporary folder of its own)
 set -uo pipefail
-cpack="$1" build="$2" out="$3" source="$4"
+cpack="$1" build="$2" source="$3"
 . "$source/tests/install/layout.sh"
-
-rm -rf "$out"
-mkdir -p "$out"
+out="$(mktemp -d "${TMPDIR:-/tmp}/helvarra-package.XXXXXX")"
+trap 'rm -rf "$out"' EXIT
 "$cpack" --config "$build/CPackConfig.cmake" -G DEB -B "$out" >"$out/cpack.log" 2>&1 ||
   { cat "$out/cpack.log" >&2; echo "FAILED: cpack" >&2; exit 1; }
 debs=("$out"/*.deb)

@@ -2,9 +2,11 @@
 # The menu entry, the AppStream description, the file types and the manual
 # pages, checked by the desktop's own tools; the file types also as the MIME
 # database compiles them. Exits 77 (skipped) when none of the tools is there.
-#   validate_desktop_files.sh DESKTOP_FILES_DIR WORKDIR VERSION
+#   validate_desktop_files.sh DESKTOP_FILES_DIR VERSION   (works in a temporary folder of its own)
 set -uo pipefail
-dir="$1" work="$2" version="$3"
+dir="$1" version="$2"
+work="$(mktemp -d "${TMPDIR:-/tmp}/helvarra-desktop.XXXXXX")"
+trap 'rm -rf "$work"' EXIT
 id=org.helvarra.Tarrawin
 failures=0 ran=0
 fail() { echo "FAILED: $*" >&2; failures=$((failures + 1)); }
