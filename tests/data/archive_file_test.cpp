@@ -285,12 +285,12 @@ void PrintTo(const BadGzip& c, std::ostream* os) { *os << c.name; }
 
 class BadGzipTest : public ArchiveFileTest, public ::testing::WithParamInterface<BadGzip> {};
 
-TEST_P(BadGzipTest, OpenFailsQuickly) {
+// A hang would be the test's time-out; how fast a refusal is, the benchmarks
+// would say.
+TEST_P(BadGzipTest, OpenFails) {
   const std::string bytes = GetParam().bytes();
-  const auto start = std::chrono::steady_clock::now();
   EXPECT_FALSE(OpenWith(bytes, "bad.apl.gz"));
   EXPECT_FALSE(file_.IsOpen());
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
   // The file is let go: it can be opened again at once.
   FluxDataFile again;
   (void)again.Open(path_.string());
