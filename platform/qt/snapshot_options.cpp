@@ -47,13 +47,13 @@ std::optional<std::array<bool, kChannelCount>> ParseChannels(std::string_view te
 
 // An option: its names, whether it takes a value, and what it does. A
 // non-empty result says what is wrong with the value.
-struct OptionSpec {
+struct OptionRow {
   std::string_view shortName, longName;
   bool takesValue;
   std::string (*apply)(Options& options, std::string_view value);
 };
 
-constexpr std::array<OptionSpec, 8> kOptions{{
+constexpr std::array<OptionRow, 8> kOptions{{
     {"-o", "--output", true,
      [](Options& o, std::string_view v) -> std::string {
        if (v.empty()) return "the output file name is empty";
@@ -103,9 +103,9 @@ constexpr std::array<OptionSpec, 8> kOptions{{
      }},
 }};
 
-const OptionSpec* FindOption(std::string_view name) {
-  for (const OptionSpec& spec : kOptions)
-    if (name == spec.longName || (!spec.shortName.empty() && name == spec.shortName)) return &spec;
+const OptionRow* FindOption(std::string_view name) {
+  for (const OptionRow& option : kOptions)
+    if (name == option.longName || (!option.shortName.empty() && name == option.shortName)) return &option;
   return nullptr;
 }
 
@@ -138,17 +138,17 @@ Parsed ParseArguments(const std::vector<std::string_view>& arguments) {
     }
     const std::size_t eq = arg.starts_with("--") ? arg.find('=') : std::string_view::npos;
     const std::string_view name = arg.substr(0, eq);
-    const OptionSpec* spec = FindOption(name);
-    if (spec == nullptr) return fail("unknown option " + std::string(arg));
+    const OptionRow* option = FindOption(name);
+    if (option == nullptr) return fail("unknown option " + std::string(arg));
     std::string_view value;
     if (eq != std::string_view::npos) {
-      if (!spec->takesValue) return fail(std::string(name) + " takes no value");
+      if (!option->takesValue) return fail(std::string(name) + " takes no value");
       value = arg.substr(eq + 1);
-    } else if (spec->takesValue) {
+    } else if (option->takesValue) {
       if (i + 1 >= arguments.size()) return fail(std::string(name) + " needs a value");
       value = arguments[++i];
     }
-    if (std::string wrong = spec->apply(options, value); !wrong.empty()) return fail(std::move(wrong));
+    if (std::string wrong = option->apply(options, value); !wrong.empty()) return fail(std::move(wrong));
   }
   if (options.help) return {options, {}};
   if (std::string wrong = CheckTogether(options, files.size()); !wrong.empty()) return fail(std::move(wrong));
