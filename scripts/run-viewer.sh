@@ -12,4 +12,4 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   exit 1
 fi
 cd "$root/samples"
-exec "$exe" 20240514_learmonth.apl
+exec "$exe" 14MAY24.APL

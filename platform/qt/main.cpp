@@ -21,7 +21,7 @@ helvarra::CFluxViewerApp theApp;
 constexpr const char* kUsage =
     "Usage: Tarrawin [FILE]\n"
     "Shows the HELVARRA window for RSTN one-second solar radio flux files. With\n"
-    "FILE (a station file such as 15MAY24.APL.gz or 20240514_learmonth.apl),\n"
+    "FILE (a station file such as 15MAY24.APL.gz or 14MAY24.APL),\n"
     "opens it at start as the Files button would.\n";
 
 bool HasDisplay() {

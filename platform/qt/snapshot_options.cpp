@@ -199,7 +199,7 @@ could not be drawn or the picture not written (the viewer's message is on
 standard error); 2 a wrong option.
 
 Example:
-  tarrawin-snapshot samples/20240514_learmonth.apl --time 23:05 \
+  tarrawin-snapshot samples/14MAY24.APL --time 23:05 \
       --channels 245,2695,15400 -o burst.png
 )";
 }

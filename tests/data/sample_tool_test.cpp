@@ -45,7 +45,7 @@ class SampleToolTest : public ::testing::Test {
 
 TEST_F(SampleToolTest, DefaultOutputIsTheShippedSampleByteForByte) {
   const std::string made = Make("--start 22:30:00 --seconds 10800 --realistic --seed 7", "a.apl");
-  EXPECT_TRUE(Slurp(made) == Slurp(HELVARRA_SOURCE_DIR "/samples/20240514_learmonth.apl"));
+  EXPECT_TRUE(Slurp(made) == Slurp(HELVARRA_SOURCE_DIR "/samples/14MAY24.APL"));
 }
 
 struct Variant {

@@ -28,7 +28,7 @@ class PlotChecksumTest : public QtViewerTest {
 };
 
 TEST_F(PlotChecksumTest, SampleWindowsDrawTheSamePixels) {
-  OpenPath(HELVARRA_SOURCE_DIR "/samples/20240514_learmonth.apl", "20240514_learmonth.apl");
+  OpenPath(HELVARRA_SOURCE_DIR "/samples/14MAY24.APL", "14MAY24.APL");
   dlg.Dispatch({.kind = EventKind::Paint});
   std::vector<std::uint64_t> sums{Sum()};
   PlotAt(2400);  // the burst
@@ -40,8 +40,8 @@ TEST_F(PlotChecksumTest, SampleWindowsDrawTheSamePixels) {
   sums.push_back(Sum());
   QTest::mousePress(services.MainWindow(), Qt::LeftButton, {}, QPoint(200, 300));
   sums.push_back(Sum());
-  const std::vector<std::uint64_t> expected{0x7df4028a27df2c97ULL, 0x3a05a4fc2e67ffe0ULL, 0x87a19bed9b88a1cbULL,
-                                            0xc56c22a955e13f66ULL, 0xb756457696c40dd6ULL};
+  const std::vector<std::uint64_t> expected{0x1e43b4a83bdbee8fULL, 0xf062335b313f9648ULL, 0x9a3124d125a59f93ULL,
+                                            0xc189de82dbdff8feULL, 0x06a65893e9b335eeULL};
   EXPECT_EQ(sums, expected);
 }
 

@@ -27,7 +27,7 @@ class SnapshotTest : public QtViewerTest {
   SnapshotTest() {
     std::filesystem::create_directory(work);
     std::filesystem::create_directory(home);
-    std::filesystem::copy_file(HELVARRA_SOURCE_DIR "/samples/20240514_learmonth.apl", sample);
+    std::filesystem::copy_file(HELVARRA_SOURCE_DIR "/samples/14MAY24.APL", sample);
   }
 
   // Runs the tool in an empty working folder, with an empty home folder and
@@ -84,7 +84,7 @@ class SnapshotTest : public QtViewerTest {
   }
 
   std::filesystem::path work = dir / "work", home = dir / "home";
-  const std::string sample = (dir / "20240514_learmonth.apl").string();
+  const std::string sample = (dir / "14MAY24.APL").string();
 };
 
 // From 23:50:00 a record a second for 30 minutes, across midnight, with the
@@ -108,7 +108,7 @@ TEST_F(SnapshotTest, FirstWindowAndWholeWindowAreTheViewersPixels) {
   const Outcome whole = Snap({"--whole-window", QString::fromStdString(sample), "--output", Out("whole.png")});
   ASSERT_EQ(whole.status, 0) << whole.err;
 
-  OpenPath(sample, "20240514_learmonth.apl");
+  OpenPath(sample, "14MAY24.APL");
   ASSERT_TRUE(messages.empty());
   EXPECT_EQ(QImage(Out()).size(), QSize(792, 574));
   EXPECT_EQ(Differences(Out(), Chart()), 0);
@@ -168,7 +168,7 @@ INSTANTIATE_TEST_SUITE_P(Snapshot, SliderWindowTest,
 TEST_F(SnapshotTest, BrowseToEndIsTheWindowTheViewersBrowseEndsOn) {
   const Outcome r = Snap({QString::fromStdString(sample), "--browse-to-end", "-o", Out()});
   ASSERT_EQ(r.status, 0) << r.err;
-  OpenPath(sample, "20240514_learmonth.apl");
+  OpenPath(sample, "14MAY24.APL");
   const QImage first = Chart();
   dlg.Dispatch({.kind = EventKind::Command, .id = 1001});
   int ticks = 0;
@@ -200,7 +200,7 @@ TEST_F(SnapshotTest, ChannelsAreChosenBeforeTheFirstWindowIsDrawn) {
   ASSERT_EQ(none.status, 0) << none.err;
 
   for (int k = 1; k < 7; ++k) qobject_cast<QCheckBox*>(services.MainWindow()->Control(1006 + k))->click();
-  OpenPath(sample, "20240514_learmonth.apl");
+  OpenPath(sample, "14MAY24.APL");
   EXPECT_EQ(Differences(Out("some.png"), Chart()), 0);
   const QImage picture(Out("some.png"));
   int drawn[8] = {};
