@@ -1,7 +1,5 @@
 #include "data/archive_fields.h"
 
-#include "data/record_fields.h"
-
 namespace helvarra {
 namespace {
 
@@ -60,8 +58,8 @@ bool CleanInteger(std::string_view t, std::int32_t& value) {
 // The fields [first, last) that neither pass read, from the text `span` that
 // holds them: the blank-separated tokens (a '-' after a digit also starts one)
 // are their values if there are as many as fields and each is a clean integer.
-bool SplitSpan(std::string_view span, int first, int last, ArchiveFields& out) {
-  std::array<std::int32_t, kArchiveFields> got{};
+bool SplitSpan(std::string_view span, int first, int last, FieldValues& out) {
+  std::array<std::int32_t, kChannelCount> got{};
   int count = 0;
   std::size_t i = 0;
   while (i < span.size()) {
@@ -81,13 +79,13 @@ bool SplitSpan(std::string_view span, int first, int last, ArchiveFields& out) {
   return true;
 }
 
-void SetHole(ArchiveFields& out, int k, HoleCause cause) {
+void SetHole(FieldValues& out, int k, HoleCause cause) {
   out.values[static_cast<std::size_t>(k)] = 0;
   out.causes[static_cast<std::size_t>(k)] = cause;
 }
 
 // A field the passes read: a hole if blank, else its value.
-void Take(ArchiveFields& out, int k, Shape shape, std::int32_t value, int& confident) {
+void Take(FieldValues& out, int k, Shape shape, std::int32_t value, int& confident) {
   if (shape == Shape::Blank) {
     SetHole(out, k, HoleCause::Blank);
   } else {
@@ -100,30 +98,43 @@ std::string_view FieldAt(std::string_view body, int k, int w) {
   return body.substr(static_cast<std::size_t>(k * w), static_cast<std::size_t>(w));
 }
 
-// A body of exactly eight fields: each in its own columns.
-void ReadColumns(std::string_view body, int w, ArchiveFields& out, int& confident) {
-  for (int k = 0; k < kArchiveFields; ++k) {
+// True if field k's number ends with the field: no digit follows it, or the
+// next field lies whole in the body and is filled to its first character.
+bool EndsWithItsField(std::string_view body, int w, int k) {
+  const std::size_t end = static_cast<std::size_t>((k + 1) * w);
+  if (end >= body.size() || !IsDigit(body[end])) return true;
+  std::int32_t v = 0;
+  return end + static_cast<std::size_t>(w) <= body.size() && ShapeOf(body.data() + end, w, v) == Shape::Full;
+}
+
+// A body of exactly eight fields: each in its own columns, and a number that
+// runs on into the next field not read.
+void ReadColumns(std::string_view body, int w, FieldValues& out, int& confident) {
+  for (int k = 0; k < kChannelCount; ++k) {
     std::int32_t v = 0;
     const Shape s = ShapeOf(body.data() + k * w, w, v);
     if (s == Shape::Bad)
       SetHole(out, k, CauseOf(FieldAt(body, k, w)));
+    else if (s != Shape::Blank && !EndsWithItsField(body, w, k))
+      SetHole(out, k, HoleCause::Overflow);
     else
       Take(out, k, s, v, confident);
   }
 }
 
 // Fields from the start while they are confident; returns how many.
-int LeftPass(std::string_view body, int w, ArchiveFields& out, int& confident) {
+int LeftPass(std::string_view body, int w, FieldValues& out, int& confident) {
   const char* b = body.data();
   const std::size_t n = body.size();
   int left = 0;
-  for (; left < kArchiveFields; ++left) {
+  for (; left < kChannelCount; ++left) {
     const std::size_t at = static_cast<std::size_t>(left * w), end = at + static_cast<std::size_t>(w);
     if (end > n) break;
     std::int32_t v = 0;
     const Shape s = ShapeOf(b + at, w, v);
     if (s == Shape::Bad) break;
     if (s == Shape::Full && (end == n || (b[end] != ' ' && b[end] != '-'))) break;
+    if (s == Shape::Fits && !EndsWithItsField(body, w, left)) break;
     Take(out, left, s, v, confident);
   }
   return left;
@@ -131,7 +142,7 @@ int LeftPass(std::string_view body, int w, ArchiveFields& out, int& confident) {
 
 // A body shorter than eight fields: the field the left pass stopped at, and
 // every later one, hold no value.
-void MarkCutShort(std::string_view body, int w, int left, ArchiveFields& out) {
+void MarkCutShort(std::string_view body, int w, int left, FieldValues& out) {
   const std::size_t n = body.size(), at = static_cast<std::size_t>(left * w), end = at + static_cast<std::size_t>(w);
   HoleCause cause = HoleCause::CutShort;
   if (end < n) {
@@ -141,18 +152,18 @@ void MarkCutShort(std::string_view body, int w, int left, ArchiveFields& out) {
     if (ShapeOf(body.data() + at, w, v) == Shape::Bad) cause = CauseOf(body.substr(at, static_cast<std::size_t>(w)));
   }
   SetHole(out, left, cause);
-  for (int k = left + 1; k < kArchiveFields; ++k) SetHole(out, k, HoleCause::CutShort);
+  for (int k = left + 1; k < kChannelCount; ++k) SetHole(out, k, HoleCause::CutShort);
 }
 
 // A body longer than eight fields: fields from the end while they are
 // confident, down to the left pass's; returns the first one read.
-int RightPass(std::string_view body, int w, int left, ArchiveFields& out, int& confident) {
+int RightPass(std::string_view body, int w, int left, FieldValues& out, int& confident) {
   const char* b = body.data();
   const std::size_t n = body.size();
-  int right = kArchiveFields;  // fields [right, 8) read
+  int right = kChannelCount;  // fields [right, 8) read
   while (right > left) {
     const int k = right - 1;
-    const std::size_t end = n - static_cast<std::size_t>((kArchiveFields - 1 - k) * w);
+    const std::size_t end = n - static_cast<std::size_t>((kChannelCount - 1 - k) * w);
     const std::size_t at = end - static_cast<std::size_t>(w);
     std::int32_t v = 0;
     const Shape s = ShapeOf(b + at, w, v);
@@ -165,17 +176,17 @@ int RightPass(std::string_view body, int w, int left, ArchiveFields& out, int& c
 }
 
 // The fields [left, right) neither pass read, from the text between them.
-void ReadSpan(std::string_view body, int w, int left, int right, ArchiveFields& out) {
+void ReadSpan(std::string_view body, int w, int left, int right, FieldValues& out) {
   const std::size_t n = body.size();
   auto span = [&] {
     const std::size_t at = static_cast<std::size_t>(left * w);
-    return body.substr(at, n - static_cast<std::size_t>((kArchiveFields - right) * w) - at);
+    return body.substr(at, n - static_cast<std::size_t>((kChannelCount - right) * w) - at);
   };
   // Text between the passes that no field accounts for: the fields on either
   // side of it are not confident after all.
   if (right == left && span().find_first_not_of(' ') != std::string_view::npos) {
     if (left > 0) --left;
-    if (right < kArchiveFields) ++right;
+    if (right < kChannelCount) ++right;
   }
   if (right == left || SplitSpan(span(), left, right, out)) return;
   for (int k = left; k < right; ++k) SetHole(out, k, CauseOf(FieldAt(body, k, w)));
@@ -184,13 +195,15 @@ void ReadSpan(std::string_view body, int w, int left, int right, ArchiveFields& 
 }  // namespace
 
 // The rules, by the body's length n against the record's 8w:
-// - n = 8w: every field is in its columns (a value wider than its field would
-//   have made the body longer). Each is read by itself: blank, a value that fits
-//   or fills it, or a hole: not a number if it holds anything but blanks,
-//   signs and digits (or no digit), else overflow.
+// - n = 8w: every field is in its columns (unless a value ran over and the
+//   line lost as much). Each is read by itself: blank, a value that fits or
+//   fills it and ends with it (no digit follows, or the next field is filled
+//   to its first character), or a hole: not a number if it holds anything but
+//   blanks, signs and digits (or no digit), else overflow.
 // - otherwise a left pass reads fields from the start while they are confident:
-//   blank, a value that fits, or one that fills its field and is followed by a
-//   blank or a '-' (followed by a digit, it ran over into the next field).
+//   blank, a value that fits and ends with its field, or one that fills its
+//   field and is followed by a blank or a '-' (followed by a digit, it ran over
+//   into the next field).
 // - n > 8w (a value ran over): a right pass reads from the body's end with the
 //   mirrored rule (a full field must be preceded by a blank or start with '-').
 //   The fields between the passes take the tokens of their text (split at
@@ -204,11 +217,11 @@ void ReadSpan(std::string_view body, int w, int left, int right, ArchiveFields& 
 //   stopped at is not a number or overflow if it was whole, cut short if the
 //   body ended inside it or with it full (a longer value may have been cut);
 //   every later field is cut short.
-ArchiveFields ReadArchiveFields(std::string_view body, int w, int* confident) {
+FieldValues ReadArchiveFields(std::string_view body, int w, int* confident) {
   int unused = 0;
   int& count = confident != nullptr ? *confident : unused;
-  ArchiveFields out;
-  const std::size_t full = static_cast<std::size_t>(kArchiveFields * w);
+  FieldValues out;
+  const std::size_t full = static_cast<std::size_t>(kChannelCount * w);
   if (body.size() == full) {
     ReadColumns(body, w, out, count);
     return out;

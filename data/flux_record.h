@@ -1,41 +1,30 @@
 #pragma once
-// One record of a flux data file, as the reader delivers it.
-//
-// In the file a record is 68 bytes: 66 characters and CR LF. The reader
-// delivers the CR LF as one line feed, so a well-formed record reads as 67
-// characters. The buffer holds at most 67 characters and is never longer.
-//
-// Records of the archive's files may hold values that the record's columns
-// cannot show (wider than six characters), or that its columns would misread;
-// the reader then also delivers the values as read, and those are the
-// record's channel values (ChannelValue in record_fields.h).
+// One record of a flux data file as the decoder takes it: the station code,
+// the date and time of day (UT) of the sample and the eight channel values.
+// A value that could not be read with confidence is a hole: it holds 0, which
+// the chart draws as a gap, and its bit in `holes` is set.
 
 #include <array>
-#include <cstddef>
+#include <cstdint>
 #include <string_view>
+
+#include "data/channels.h"
 
 namespace helvarra {
 
-inline constexpr int kRecordBytes = 68;     // a record's size in the file
-inline constexpr int kRecordMaxChars = 67;  // most characters one read delivers
-
 struct FluxRecord {
-  char text[kRecordMaxChars + 1] = {};  // NUL-terminated
-  int length = 0;
-  bool hasValues = false;  // values below hold the channel values
-  std::array<int, 8> values{};
+  std::array<char, 4> station{};  // the code exactly as it stands in the file
+  std::uint16_t year = 0;         // four digits; a two-digit year is 1970 to 2069
+  std::uint8_t month = 0, day = 0;
+  std::uint8_t hour = 0, minute = 0, second = 0;  // as written, two digits each
+  std::uint8_t holes = 0;                         // bit k: channel k holds no value
+  std::array<std::int32_t, kChannelCount> values{};
 
-  std::string_view View() const { return {text, static_cast<std::size_t>(length)}; }
-  // Takes `s` as the record's text (at most 67 characters); the channel
-  // values are then read from the text.
-  void Assign(std::string_view s);
+  std::string_view Station() const { return {station.data(), station.size()}; }
+  int MinuteOfDay() const { return hour * 60 + minute; }
+  int SecondOfDay() const { return hour * 3600 + minute * 60 + second; }
+  int Value(int k) const { return values[static_cast<std::size_t>(k)]; }
+  bool IsHole(int k) const { return ((holes >> k) & 1) != 0; }
 };
-
-inline void FluxRecord::Assign(std::string_view s) {
-  length = static_cast<int>(s.size() < kRecordMaxChars ? s.size() : kRecordMaxChars);
-  for (int i = 0; i < length; ++i) text[i] = s[static_cast<std::size_t>(i)];
-  text[length] = '\0';
-  hasValues = false;
-}
 
 }  // namespace helvarra

@@ -1,21 +1,14 @@
 #pragma once
-// Times of day in Universal Time: the minute of the day a record was taken,
-// how long after a start a time of day comes (one rule for midnight: a time
-// earlier in the day than the start belongs to the next day), and the
-// "HH:MM" text of a minute.
+// Times of day in Universal Time: how long after a start a time of day comes
+// (one rule for midnight: a time earlier in the day than the start belongs to
+// the next day), and the "HH:MM" text of a minute.
 
 #include <string>
-#include <string_view>
-
-#include "data/record_fields.h"
 
 namespace helvarra {
 
 inline constexpr int kMinutesPerDay = 1440;
 inline constexpr int kSecondsPerDay = 86400;
-
-// Hour x 60 + minute of the record's time stamp.
-inline int MinuteOfDay(std::string_view record) { return RecordHour(record) * 60 + RecordMinute(record); }
 
 // `time` less `start`, both in the same unit of a day of `period` units; a
 // time before the start is one of the following day.

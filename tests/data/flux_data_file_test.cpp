@@ -1,5 +1,5 @@
-// The record reader: line ends, record counting, seeking, opening and locking,
-// the closed state, and files past 4 GiB.
+// Opening a data file: what opens and what does not, locking, the closed
+// state, a file changed after it was opened, and what is written (nothing).
 
 #include "data/flux_data_file.h"
 
@@ -8,9 +8,9 @@
 #include <atomic>
 #include <chrono>
 #include <filesystem>
+#include <random>
 #include <string>
 #include <thread>
-#include <vector>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -22,194 +22,65 @@ namespace helvarra {
 namespace {
 
 namespace fs = std::filesystem;
-using test::RecordBody;
 using test::TempDir;
 using test::WriteFile;
-using Origin = FluxDataFile::Origin;
 
-// Record i of a synthetic file: one record a second from 12:00:00.
-std::string Body(int i) {
-  return RecordBody("APLM", 23, 6, 15, 12 + i / 3600, i / 60 % 60, i % 60, {i, 10 + i, 20, 30, 40, 50, 60, 99999 - i});
-}
-std::string Records(int count) {
-  std::string bytes;
-  for (int i = 0; i < count; ++i) bytes += Body(i) + "\r\n";
-  return bytes;
+// `count` records of the record table, one a second from 12:00:00, CR LF.
+std::string Records(int count, const char* end = "\r\n") {
+  std::string s;
+  for (int i = 0; i < count; ++i)
+    s += test::RecordBody("APLM", 24, 5, 14, 12, i / 60 % 60, i % 60, {i, 2, 3, 4, 5, 6, 7, 8}) + end;
+  return s;
 }
 
-// Reads records until the end of the file, at most `limit` of them.
-std::vector<std::string> ReadAll(FluxDataFile& file, int limit = 100000) {
-  std::vector<std::string> out;
-  FluxRecord record;
-  while (static_cast<int>(out.size()) < limit && file.ReadRecord(record)) out.emplace_back(record.View());
-  return out;
+std::string RandomBytes(std::size_t n) {
+  std::mt19937 random(11);
+  std::string s(n, '\0');
+  for (char& c : s) c = static_cast<char>(random() % 96 + 32);  // printable, no header
+  for (std::size_t i = 0; i < n; i += 40) s[i] = '\n';
+  return s;
 }
 
 class FluxDataFileTest : public ::testing::Test {
  protected:
-  // Writes `bytes` to a file in the scratch directory and opens it.
-  void OpenWith(std::string_view bytes) {
+  bool OpenWith(std::string_view bytes) {
     WriteFile(path_, bytes);
-    ASSERT_TRUE(file_.Open(path_.string()));
+    return file_.Open(path_.string());
   }
-  static FluxRecord Sentinel() {
-    FluxRecord r;
-    r.Assign("sentinel");
-    return r;
-  }
-
   TempDir dir_;
   fs::path path_ = dir_ / "flux.apl";
   FluxDataFile file_;
 };
 
-TEST_F(FluxDataFileTest, CrLfRecordsReadAs67CharactersAndEndOfFileLeavesRecordAlone) {
-  OpenWith(Records(3));
-  FluxRecord record;
-  for (int i = 0; i < 3; ++i) {
-    ASSERT_TRUE(file_.ReadRecord(record));
-    EXPECT_EQ(record.View(), Body(i) + "\n");
-    EXPECT_EQ(record.length, 67);
-    EXPECT_EQ(record.text[67], '\0');
-    EXPECT_EQ(file_.Seek(0, Origin::Current), 68 * (i + 1));
-  }
-  record = Sentinel();
-  EXPECT_FALSE(file_.ReadRecord(record));
-  EXPECT_EQ(record.View(), "sentinel");
-  EXPECT_EQ(record.length, 8);
-}
-
-// Bytes in the file and the records the viewer counts (length / 68).
-class RecordCountTest : public FluxDataFileTest, public ::testing::WithParamInterface<std::pair<int, int>> {};
-
-TEST_P(RecordCountTest, LengthCountsWholeRecords) {
-  const auto [bytes, records] = GetParam();
-  OpenWith(Records(bytes / 68 + 1).substr(0, static_cast<std::size_t>(bytes)));
-  EXPECT_EQ(file_.GetLength(), static_cast<std::uint64_t>(bytes));
-  EXPECT_EQ(file_.GetLength() / kRecordBytes, static_cast<std::uint64_t>(records));
-}
-
-INSTANTIATE_TEST_SUITE_P(Sizes, RecordCountTest,
-                         ::testing::Values(std::pair{0, 0}, std::pair{1, 0}, std::pair{67, 0}, std::pair{68, 1},
-                                           std::pair{204, 3}, std::pair{205, 3}, std::pair{271, 3}));
-
-TEST_F(FluxDataFileTest, GetLengthLeavesThePositionAlone) {
-  OpenWith(Records(3));
-  FluxRecord record;
-  ASSERT_TRUE(file_.ReadRecord(record));
-  EXPECT_EQ(file_.GetLength(), 204u);
-  EXPECT_EQ(file_.Seek(0, Origin::Current), 68);
-  ASSERT_TRUE(file_.ReadRecord(record));
-  EXPECT_EQ(record.View(), Body(1) + "\n");
-}
-
-// A file of 3 records and r stray bytes: 68 back from the end lies r bytes into
-// the last whole record, and the read delivers its shifted tail.
-class PartialTailTest : public FluxDataFileTest, public ::testing::WithParamInterface<int> {};
-
-TEST_P(PartialTailTest, SeekBackOneRecordFromEndReadsShiftedTail) {
-  const int r = GetParam();
-  OpenWith(Records(4).substr(0, static_cast<std::size_t>(3 * 68 + r)));
-  EXPECT_EQ(file_.Seek(-68, Origin::End), 2 * 68 + r);
-  FluxRecord record;
-  ASSERT_TRUE(file_.ReadRecord(record));
-  EXPECT_EQ(record.View(), Body(2).substr(static_cast<std::size_t>(std::min(r, 66))) + "\n");
-  EXPECT_EQ(file_.Seek(0, Origin::Current), 3 * 68);
-}
-
-INSTANTIATE_TEST_SUITE_P(StrayBytes, PartialTailTest, ::testing::Values(0, 1, 30, 65, 66, 67));
-
-struct LineEndCase {
+struct OpenCase {
   const char* name;
   std::string bytes;
-  std::vector<std::string> reads;
+  bool opens;
+  std::size_t records;
 };
-void PrintTo(const LineEndCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const OpenCase& c, std::ostream* os) { *os << c.name; }
 
-class LineEndTest : public FluxDataFileTest, public ::testing::WithParamInterface<LineEndCase> {};
+class OpenCaseTest : public FluxDataFileTest, public ::testing::WithParamInterface<OpenCase> {};
 
-TEST_P(LineEndTest, SplitsLinesAsExpected) {
-  OpenWith(GetParam().bytes);
-  EXPECT_EQ(ReadAll(file_), GetParam().reads);
+TEST_P(OpenCaseTest, OpensWhatHoldsRecords) {
+  const OpenCase& c = GetParam();
+  ASSERT_EQ(OpenWith(c.bytes), c.opens);
+  EXPECT_EQ(file_.IsOpen(), c.opens);
+  EXPECT_EQ(file_.Table().size(), c.records);
 }
-
-const std::string k66(66, 'x');
-const std::string k67(67, 'y');
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, LineEndTest,
-    ::testing::Values(LineEndCase{"EarlyLineFeedEndsTheRead", "ABC\nDEF\r\n", {"ABC\n", "DEF\n"}},
-                      LineEndCase{"LineFeedOnly", k66 + "\n" + k66 + "\n", {k66 + "\n", k66 + "\n"}},
-                      LineEndCase{"SixtySevenThenLineFeed", k67 + "\n" + k67 + "\n", {k67, "\n", k67, "\n"}},
-                      LineEndCase{"SixtySevenThenCrLf", k67 + "\r\n", {k67, "\n"}},
-                      LineEndCase{"LongLineSplitsAt67",
-                                  std::string(140, 'z') + "\r\n",
-                                  {std::string(67, 'z'), std::string(67, 'z'), "zzzzzz\n"}},
-                      LineEndCase{"LoneCrIsKept", "AB\rCD\r\n", {"AB\rCD\n"}},
-                      LineEndCase{"CrCrLf", "AB\r\r\n", {"AB\r\n"}}, LineEndCase{"CrAtEndOfFile", "AB\r", {"AB\r"}},
-                      LineEndCase{"NoLineEndAtEndOfFile", k66 + "\r\n" + k66, {k66 + "\n", k66}}),
+    Files, OpenCaseTest,
+    ::testing::Values(OpenCase{"RecordTable", Records(5), true, 5}, OpenCase{"LfOnly", Records(5, "\n"), true, 5},
+                      OpenCase{"StrayBytesAtTheEnd", Records(5) + "APLM  2405", true, 5},
+                      OpenCase{"LastRecordWithoutItsLineEnd", Records(5) + Records(1, ""), true, 6},
+                      OpenCase{"Compressed", test::Gzip(Records(5)), true, 5},
+                      // Shorter than one record: it opens, with no record in it.
+                      OpenCase{"Empty", "", true, 0}, OpenCase{"ThirtyBytes", std::string(30, 'x'), true, 0},
+                      OpenCase{"TextWithoutARecord", RandomBytes(5000), false, 0},
+                      OpenCase{"CompressedWithoutARecord", test::Gzip("no record here\n"), false, 0},
+                      OpenCase{"CompressedEmpty", test::Gzip(""), false, 0}),
     [](const auto& info) { return std::string(info.param.name); });
-
-// Reading a long file from every start offset within a record puts a CR LF
-// across every possible refill boundary of whatever buffering the reader does.
-TEST_F(FluxDataFileTest, LongFileReadsIdenticallyFromEveryStartOffset) {
-  constexpr int kCount = 2500;  // about 166 KiB
-  OpenWith(Records(kCount));
-  for (int start = 0; start < 68; ++start) {
-    ASSERT_EQ(file_.Seek(start, Origin::Begin), start);
-    const auto reads = ReadAll(file_);
-    ASSERT_EQ(reads.size(), static_cast<std::size_t>(kCount)) << "start " << start;
-    ASSERT_EQ(reads[0], Body(0).substr(std::min(start, 66)) + "\n") << "start " << start;
-    for (int i = 1; i < kCount; ++i) ASSERT_EQ(reads[static_cast<std::size_t>(i)], Body(i) + "\n") << "start " << start;
-  }
-}
-
-TEST_F(FluxDataFileTest, SeekReturnsNewPositionForEachOrigin) {
-  OpenWith(Records(3));
-  struct Step {
-    std::int64_t offset;
-    Origin origin;
-    std::int64_t position;
-    int record;  // read there next; -1: end of file
-  };
-  const Step steps[] = {
-      {68, Origin::Begin, 68, 1}, {0, Origin::Current, 136, 2},    {-136, Origin::Current, 68, 1},
-      {-68, Origin::End, 136, 2}, {0, Origin::End, 204, -1},       {1000, Origin::End, 1204, -1},
-      {0, Origin::Begin, 0, 0},   {500, Origin::Current, 568, -1},
-  };
-  for (const Step& s : steps) {
-    SCOPED_TRACE(testing::Message() << "offset " << s.offset << " origin " << static_cast<int>(s.origin));
-    EXPECT_EQ(file_.Seek(s.offset, s.origin), s.position);
-    FluxRecord record = Sentinel();
-    EXPECT_EQ(file_.ReadRecord(record), s.record >= 0);
-    EXPECT_EQ(record.View(), s.record >= 0 ? Body(s.record) + "\n" : "sentinel");
-  }
-}
-
-TEST_F(FluxDataFileTest, SeekBeforeStartThrowsBadSeekNamingFullPath) {
-  WriteFile(path_, Records(3));
-  const fs::path saved = fs::current_path();
-  fs::current_path(dir_.path());
-  const bool opened = file_.Open("flux.apl");  // relative: the message shows it absolute
-  const std::string full = (fs::current_path() / "flux.apl").string();
-  fs::current_path(saved);
-  ASSERT_TRUE(opened);
-  EXPECT_EQ(file_.GetFilePath(), full);
-
-  FluxRecord record;
-  ASSERT_TRUE(file_.ReadRecord(record));
-  const std::pair<std::int64_t, Origin> bad[] = {{-1, Origin::Begin}, {-69, Origin::Current}, {-205, Origin::End}};
-  for (const auto& [offset, origin] : bad) {
-    try {
-      file_.Seek(offset, origin);
-      ADD_FAILURE() << "no throw for offset " << offset;
-    } catch (const FileError& e) {
-      EXPECT_EQ(e.cause(), FileError::Cause::BadSeek);
-      EXPECT_EQ(e.Message(), "Seek failed on " + full);
-      EXPECT_EQ(e.path(), full);
-    }
-  }
-}
 
 TEST_F(FluxDataFileTest, OpenRefusesWhatIsNotAnExistingRegularFile) {
   ASSERT_EQ(::mkfifo((dir_ / "pipe").c_str(), 0600), 0);
@@ -246,72 +117,46 @@ TEST_F(FluxDataFileTest, OpenRefusesWhatIsNotAnExistingRegularFile) {
   EXPECT_FALSE(file_.IsOpen());
 }
 
+// Held against other openers until closed; closed, it holds no path and no
+// record, and a failed open leaves it closed.
 TEST_F(FluxDataFileTest, OpenFileIsHeldExclusivelyUntilClosed) {
-  OpenWith(Records(1));
+  ASSERT_TRUE(OpenWith(Records(3)));
+  EXPECT_EQ(file_.GetFilePath(), fs::absolute(path_).lexically_normal().string());
   FluxDataFile other;
   EXPECT_FALSE(other.Open(path_.string()));
   file_.Close();
+  EXPECT_TRUE(file_.GetFilePath().empty());
+  EXPECT_TRUE(file_.Table().empty());
   EXPECT_TRUE(other.Open(path_.string()));
   EXPECT_FALSE(file_.Open(path_.string()));
+  EXPECT_FALSE(file_.IsOpen());
+  EXPECT_TRUE(file_.Table().empty());
 }
 
-// Never opened, closed after use, and after a failed open: nothing is read,
-// moved or measured, and nothing throws.
-class ClosedFileTest : public FluxDataFileTest, public ::testing::WithParamInterface<int> {};
-
-TEST_P(ClosedFileTest, ReadsNothingAndSeeksNowhere) {
-  WriteFile(path_, Records(3));
-  if (GetParam() >= 1) {
-    ASSERT_TRUE(file_.Open(path_.string()));
-    FluxRecord r;
-    ASSERT_TRUE(file_.ReadRecord(r));
-    file_.Close();
-  }
-  if (GetParam() == 2) {
-    ASSERT_FALSE(file_.Open((dir_ / "missing.apl").string()));
-  }
-
-  FluxRecord record = Sentinel();
-  EXPECT_FALSE(file_.ReadRecord(record));
-  EXPECT_EQ(record.View(), "sentinel");
-  EXPECT_EQ(file_.GetLength(), 0u);
-  for (Origin origin : {Origin::Begin, Origin::Current, Origin::End}) {
-    std::int64_t back = -1, ahead = -1;
-    EXPECT_NO_THROW(back = file_.Seek(-100, origin));
-    EXPECT_NO_THROW(ahead = file_.Seek(68, origin));
-    EXPECT_EQ(back, 0);
-    EXPECT_EQ(ahead, 0);
-  }
-  EXPECT_FALSE(file_.ReadRecord(record));
-  EXPECT_TRUE(file_.GetFilePath().empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(States, ClosedFileTest, ::testing::Values(0, 1, 2), [](const auto& info) -> std::string {
-  if (info.param == 0) return "NeverOpened";
-  return info.param == 1 ? "AfterClose" : "AfterFailedOpen";
-});
-
-TEST_F(FluxDataFileTest, FileBeyondFourGibibytesCountsAndSeeks) {
-  constexpr std::int64_t k = (std::int64_t{1} << 32) / 68 + 10;  // first record past 4 GiB
-  const std::string tail = Body(7) + "\r\n" + Body(8) + "\r\n";
+// The table is what the file held when it was opened; opened again, what it
+// holds now. Nothing is written beside it.
+TEST_F(FluxDataFileTest, AChangeShowsWhenTheFileIsOpenedAgain) {
+  ASSERT_TRUE(OpenWith(Records(3)));
   {
-    const int fd = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    ASSERT_GE(fd, 0);
-    const bool made =
-        ::ftruncate(fd, static_cast<off_t>(68 * k)) == 0 &&
-        ::pwrite(fd, tail.data(), tail.size(), static_cast<off_t>(68 * k)) == static_cast<ssize_t>(tail.size());
-    ::close(fd);
-    if (!made) GTEST_SKIP() << "the file system refuses a sparse file past 4 GiB";
+    // The lock keeps other openers out, not a writer that does not ask for it.
+    std::ofstream out(path_, std::ios::binary | std::ios::app);
+    out << Records(2);
   }
+  EXPECT_EQ(file_.Table().size(), 3u);
+  file_.Close();
   ASSERT_TRUE(file_.Open(path_.string()));
-  EXPECT_EQ(file_.GetLength(), static_cast<std::uint64_t>(68 * (k + 2)));
-  EXPECT_EQ(file_.GetLength() / kRecordBytes, static_cast<std::uint64_t>(k + 2));
+  EXPECT_EQ(file_.Table().size(), 5u);
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_.path()), fs::directory_iterator()), 1);
+}
 
-  EXPECT_EQ(file_.Seek(68 * k, Origin::Begin), 68 * k);
-  EXPECT_EQ(ReadAll(file_), (std::vector<std::string>{Body(7) + "\n", Body(8) + "\n"}));
-  EXPECT_EQ(file_.Seek(-68, Origin::End), 68 * (k + 1));
-  EXPECT_EQ(file_.Seek(-68, Origin::Current), 68 * k);
-  EXPECT_EQ(ReadAll(file_, 1), std::vector<std::string>{Body(7) + "\n"});
+TEST_F(FluxDataFileTest, TextPast64MiBIsRefused) {
+  ASSERT_TRUE(OpenWith(Records(10)));
+  file_.Close();
+  fs::resize_file(path_, (std::size_t{64} << 20) + 1);
+  EXPECT_FALSE(file_.Open(path_.string()));
+  fs::resize_file(path_, std::size_t{64} << 20);
+  EXPECT_TRUE(file_.Open(path_.string()));
+  EXPECT_EQ(file_.Table().size(), 10u);
 }
 
 }  // namespace

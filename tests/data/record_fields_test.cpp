@@ -1,85 +1,84 @@
-// Reading fields of a record by position, and naming the station.
+// The record table's fields by the C library's decimal rule, a two-digit
+// year, and the station named by the first four characters.
 
 #include "data/record_fields.h"
-#include "data/stations.h"
 
 #include <gtest/gtest.h>
 
 #include <ostream>
 #include <string>
 
+#include "data/flux_decoder.h"
+#include "data/stations.h"
 #include "tests/support/record_text.h"
 
 namespace helvarra {
 namespace {
 
-struct IntegerCase {
-  std::string text;
+struct FieldCase {
+  std::string field;  // channel 0's six characters
   int value;
+  HoleCause cause;
 };
-void PrintTo(const IntegerCase& c, std::ostream* os) { *os << testing::PrintToString(c.text); }
+void PrintTo(const FieldCase& c, std::ostream* os) { *os << testing::PrintToString(c.field); }
 
-class ReadIntegerTest : public ::testing::TestWithParam<IntegerCase> {};
+class TableFieldTest : public ::testing::TestWithParam<FieldCase> {};
 
-TEST_P(ReadIntegerTest, FollowsTheCLibraryDecimalRule) {
-  EXPECT_EQ(ReadInteger(GetParam().text), GetParam().value) << '"' << GetParam().text << '"';
+TEST_P(TableFieldTest, FollowsTheCLibraryDecimalRule) {
+  const std::string record = "APLM  240514120000 " + GetParam().field + "     2";
+  const FieldValues f = ReadRecordTableFields(record);
+  EXPECT_EQ(f.values[0], GetParam().value);
+  EXPECT_EQ(f.causes[0], GetParam().cause);
+  EXPECT_EQ(f.values[1], 2);
+  EXPECT_EQ(f.causes[2], HoleCause::CutShort);
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, ReadIntegerTest,
-                         ::testing::Values(IntegerCase{"  -123", -123}, IntegerCase{"12 34 ", 12},
-                                           IntegerCase{"      ", 0}, IntegerCase{"", 0}, IntegerCase{"+7", 7},
-                                           IntegerCase{"1a", 1}, IntegerCase{"a1", 0}, IntegerCase{"007", 7},
-                                           IntegerCase{" \t\n\v\f\r42", 42}, IntegerCase{"99999\n", 99999},
-                                           IntegerCase{"-", 0}, IntegerCase{"+-3", 0}, IntegerCase{"- 3", 0},
-                                           IntegerCase{"999999", 999999}, IntegerCase{"-99999", -99999}));
+constexpr HoleCause N = HoleCause::None;
+INSTANTIATE_TEST_SUITE_P(
+    Fields, TableFieldTest,
+    ::testing::Values(FieldCase{"  -123", -123, N}, FieldCase{"12 34 ", 12, N}, FieldCase{"+7    ", 7, N},
+                      FieldCase{"1a    ", 1, N}, FieldCase{"007   ", 7, N}, FieldCase{"\t\v\f42 ", 42, N},
+                      FieldCase{"999999", 999999, N}, FieldCase{"-99999", -99999, N},
+                      FieldCase{"      ", 0, HoleCause::Blank}, FieldCase{"a1    ", 0, HoleCause::NotANumber},
+                      FieldCase{"-     ", 0, HoleCause::NotANumber}, FieldCase{"+-3   ", 0, HoleCause::NotANumber},
+                      FieldCase{"- 3   ", 0, HoleCause::NotANumber}));
 
-TEST(FieldTextTest, CutsAtTheEndOfTheRecord) {
-  EXPECT_EQ(FieldText("ABCDEF", 0, 4), "ABCD");
-  EXPECT_EQ(FieldText("ABCDEF", 4, 4), "EF");
-  EXPECT_EQ(FieldText("ABCDEF", 6, 2), "");
-  EXPECT_EQ(FieldText("ABCDEF", 60, 6), "");
-  EXPECT_EQ(FieldInteger("  12", 2, 6), 12);
+// The last channel has the five characters before the line end; a record
+// cut short has its last fields cut or missing.
+TEST(TableFieldTest, LastChannelAndRecordsCutShort) {
+  const std::string record = test::RecordBody("PHFF", 99, 12, 31, 23, 58, 7, {0, -1, 999999, 12, 345, -9999, 6, 99999});
+  const FieldValues whole = ReadRecordTableFields(record + "123");
+  EXPECT_EQ(whole.values, (std::array<std::int32_t, 8>{0, -1, 999999, 12, 345, -9999, 6, 99999}));
+  const FieldValues cut = ReadRecordTableFields(std::string_view(record).substr(0, 63));
+  EXPECT_EQ(cut.values[7], 99);
+  EXPECT_EQ(ReadRecordTableFields(std::string_view(record).substr(0, 55)).causes[6], HoleCause::CutShort);
+  const FluxTable t = DecodeFluxText(record + "\r\n");
+  ASSERT_EQ(t.size(), 1u);
+  EXPECT_EQ(t[0].year, 1999);
+  EXPECT_EQ(t[0].SecondOfDay(), 23 * 3600 + 58 * 60 + 7);
 }
 
-TEST(RecordFieldsTest, TimeAndChannelsOfARecordAsRead) {
-  const std::string record =
-      test::RecordBody("PHFF", 99, 12, 31, 23, 58, 7, {0, -1, 999999, 12, 345, -9999, 6, 99999}) + "\n";
-  ASSERT_EQ(record.size(), 67u);
-  EXPECT_EQ(RecordHour(record), 23);
-  EXPECT_EQ(RecordMinute(record), 58);
-  EXPECT_EQ(RecordSecond(record), 7);
-  const int expected[] = {0, -1, 999999, 12, 345, -9999, 6, 99999};
-  for (int k = 0; k < 8; ++k) EXPECT_EQ(ChannelValue(record, k), expected[k]) << "channel " << k;
-
-  // A short read: the last channel is cut to its first digits, a channel past
-  // the end reads 0.
-  const std::string_view cut = std::string_view(record).substr(0, 63);
-  EXPECT_EQ(ChannelValue(cut, 7), 99);
-  EXPECT_EQ(ChannelValue(cut.substr(0, 55), 6), 0);
-  EXPECT_EQ(RecordSecond("APLM  2301011200"), 0);
-}
-
-struct StationCase {
-  std::string record;
-  std::string name;
-};
-void PrintTo(const StationCase& c, std::ostream* os) { *os << testing::PrintToString(c.record); }
-
-class StationTest : public ::testing::TestWithParam<StationCase> {};
+class StationTest : public ::testing::TestWithParam<std::pair<std::string, std::string>> {};
 
 TEST_P(StationTest, MatchesTheFirstFourCharactersExactly) {
-  EXPECT_EQ(LookupStation(GetParam().record), GetParam().name) << '"' << GetParam().record << '"';
-  EXPECT_EQ(LookupStation(GetParam().record).size(), 14u);
+  EXPECT_EQ(LookupStation(GetParam().first), GetParam().second) << '"' << GetParam().first << '"';
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Codes, StationTest,
-    ::testing::Values(StationCase{"APLM  230101000000", "Learmonth     "}, StationCase{"PHFF", "Palehua       "},
-                      StationCase{"K7OL  ", "Sagamore Hill "}, StationCase{"LISSXYZ", "San Vito      "},
-                      StationCase{"KHMN\n", "Holloman      "}, StationCase{"aplm  230101", "Unknown Site  "},
-                      StationCase{"K7ol", "Unknown Site  "}, StationCase{" APLM", "Unknown Site  "},
-                      StationCase{"APL", "Unknown Site  "}, StationCase{"\n", "Unknown Site  "},
-                      StationCase{"", "Unknown Site  "}));
+INSTANTIATE_TEST_SUITE_P(Codes, StationTest,
+                         ::testing::Values(std::pair{"APLM", "Learmonth     "}, std::pair{"PHFF", "Palehua       "},
+                                           std::pair{"K7OL", "Sagamore Hill "}, std::pair{"LISSXYZ", "San Vito      "},
+                                           std::pair{"KHMN", "Holloman      "}, std::pair{"LEAR", "Learmonth     "},
+                                           std::pair{"PALE", "Palehua       "}, std::pair{"SGMR", "Sagamore Hill "},
+                                           std::pair{"SVTO", "San Vito      "}, std::pair{"HOLL", "Holloman      "},
+                                           std::pair{"aplm", "Unknown Site  "}, std::pair{"K7ol", "Unknown Site  "},
+                                           std::pair{" APLM", "Unknown Site  "}, std::pair{"APL", "Unknown Site  "},
+                                           std::pair{"SVT0", "Unknown Site  "}, std::pair{"", "Unknown Site  "}));
+
+TEST(OpenFileFilterTest, ListsEachStationsPlainAndCompressedFiles) {
+  EXPECT_EQ(OpenFileFilter(),
+            "All Files (*.*)|*.*|Learmonth Files (*.apl)|*.apl;*.apl.gz|Palehua Files (*.phf)|*.phf;*.phf.gz|"
+            "Sagamore Hill Files (*.k7o)|*.k7O;*.k7O.gz|San Vito Files (*.lis)|*.lis;*.lis.gz||");
+}
 
 }  // namespace
 }  // namespace helvarra

@@ -11,15 +11,11 @@
 #include <string>
 
 #include "data/flux_data_file.h"
-#include "data/record_fields.h"
 #include "data/stations.h"
 #include "tests/support/record_text.h"
 
 namespace helvarra {
 namespace {
-
-using Kind = FluxDataFile::Kind;
-using Origin = FluxDataFile::Origin;
 
 std::string Slurp(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -34,12 +30,6 @@ class SampleToolTest : public ::testing::Test {
     EXPECT_EQ(std::system(command.c_str()), 0) << command;
     return out;
   }
-  FluxRecord At(FluxDataFile& file, int index) {
-    FluxRecord r;
-    file.Seek(std::int64_t{kRecordBytes} * index, Origin::Begin);
-    EXPECT_TRUE(file.ReadRecord(r)) << index;
-    return r;
-  }
   test::TempDir dir_;
 };
 
@@ -50,7 +40,6 @@ TEST_F(SampleToolTest, DefaultOutputIsTheShippedSampleByteForByte) {
 
 struct Variant {
   const char* args;
-  Kind kind;
   bool compressed;
   int width;
   LineEnds ends;
@@ -58,13 +47,10 @@ struct Variant {
 
 TEST_F(SampleToolTest, EveryArchiveVariantOpensWithTheValuesWritten) {
   const Variant variants[] = {
-      {"--width 6", Kind::FixedArchiveColumns, false, 6, LineEnds::CrLf},
-      {"--width 6 --lf", Kind::ArchiveText, false, 6, LineEnds::Lf},
-      {"--width 7", Kind::ArchiveText, false, 7, LineEnds::CrLf},
-      {"--width 8 --lf", Kind::ArchiveText, false, 8, LineEnds::Lf},
-      {"--width 6 --gzip", Kind::ArchiveText, true, 6, LineEnds::CrLf},
-      {"--width 7 --lf --gzip", Kind::ArchiveText, true, 7, LineEnds::Lf},
-      {"--width 8 --gzip", Kind::ArchiveText, true, 8, LineEnds::CrLf},
+      {"--width 6", false, 6, LineEnds::CrLf},       {"--width 6 --lf", false, 6, LineEnds::Lf},
+      {"--width 7", false, 7, LineEnds::CrLf},       {"--width 8 --lf", false, 8, LineEnds::Lf},
+      {"--width 6 --gzip", true, 6, LineEnds::CrLf}, {"--width 7 --lf --gzip", true, 7, LineEnds::Lf},
+      {"--width 8 --gzip", true, 8, LineEnds::CrLf},
   };
   int n = 0;
   for (const Variant& v : variants) {
@@ -75,18 +61,18 @@ TEST_F(SampleToolTest, EveryArchiveVariantOpensWithTheValuesWritten) {
     EXPECT_TRUE(Slurp(path) == Slurp(Make(args, "again"))) << "not the same bytes";
     FluxDataFile file;
     ASSERT_TRUE(file.Open(path));
-    EXPECT_EQ(file.GetFacts().kind, v.kind);
-    EXPECT_EQ(file.GetFacts().compressed, v.compressed);
-    EXPECT_EQ(file.GetFacts().stats.width, v.width);
-    EXPECT_EQ(file.GetFacts().stats.lineEnds, v.ends);
-    ASSERT_EQ(file.GetLength(), 300u * 68);
-    for (int i : {0, 119, 120, 299}) {
-      const FluxRecord r = At(file, i);
-      const int second = (23 * 3600 + 58 * 60 + i) % 86400;
-      EXPECT_EQ(RecordHour(r.View()) * 3600 + RecordMinute(r.View()) * 60 + RecordSecond(r.View()), second);
-      EXPECT_EQ(FieldText(r.View(), kDayPos, 2), i < 120 ? "01" : "02");
-      EXPECT_EQ(LookupStation(r.View()), "Palehua       ");
-      for (int k = 0; k < 8; ++k) EXPECT_EQ(ChannelValue(r, k), second % 1000 + 10 * (k + 1)) << i << " " << k;
+    const FluxTable& t = file.Table();
+    EXPECT_EQ(t.layout.alignment, Alignment::Archive);
+    EXPECT_EQ(t.layout.compressed, v.compressed);
+    EXPECT_EQ(t.layout.width, v.width);
+    EXPECT_EQ(t.layout.lineEnds, v.ends);
+    ASSERT_EQ(t.size(), 300u);
+    for (std::size_t i : {0, 119, 120, 299}) {
+      const int second = (23 * 3600 + 58 * 60 + static_cast<int>(i)) % 86400;
+      EXPECT_EQ(t[i].SecondOfDay(), second);
+      EXPECT_EQ(t[i].day, i < 120 ? 1 : 2);
+      EXPECT_EQ(LookupStation(t[i].Station()), "Palehua       ");
+      for (int k = 0; k < 8; ++k) EXPECT_EQ(t[i].Value(k), second % 1000 + 10 * (k + 1)) << i << " " << k;
     }
   }
 }
@@ -98,21 +84,20 @@ TEST_F(SampleToolTest, BrokenLinesDecodeAsDocumented) {
         Make("--width " + std::to_string(width) + " --broken --constant 50 --seconds 1000", "b.gz");
     FluxDataFile file;
     ASSERT_TRUE(file.Open(path));
-    const ArchiveStats& st = file.GetFacts().stats;
-    EXPECT_EQ(file.GetLength(), 1000u * 68);  // the cut-short record is still one
-    EXPECT_EQ(st.linesSkipped, 1u);
-    EXPECT_EQ(st.resynchronised, 1u);
+    const FluxTable& t = file.Table();
+    EXPECT_EQ(t.size(), 1000u);  // the cut-short record is still one
+    EXPECT_EQ(t.stats.linesSkipped, 1u);
+    EXPECT_EQ(t.stats.resynchronised, 1u);
     const int wider[] = {1423862, 14238625, 142386251}, negative[] = {-2542645, -25426459, -254264591};
-    EXPECT_EQ(ChannelValue(At(file, 150), 0), wider[width - 6]);
-    EXPECT_EQ(ChannelValue(At(file, 300), 7), negative[width - 6]);
-    const FluxRecord cut = At(file, 450);
-    for (int k = 0; k < 8; ++k) EXPECT_EQ(ChannelValue(cut, k), k < 3 ? 50 : 0);
-    EXPECT_EQ(ChannelValue(At(file, 451), 7), 50);
-    EXPECT_EQ(ChannelValue(At(file, 750), 2), 0);
+    EXPECT_EQ(t[150].Value(0), wider[width - 6]);
+    EXPECT_EQ(t[300].Value(7), negative[width - 6]);
+    for (int k = 0; k < 8; ++k) EXPECT_EQ(t[450].Value(k), k < 3 ? 50 : 0);
+    EXPECT_EQ(t[451].Value(7), 50);
+    EXPECT_EQ(t[750].Value(2), 0);
     for (int k = 0; k < 8; ++k) {
-      EXPECT_EQ(st.Holes(k, HoleCause::CutShort), k < 3 ? 0u : 1u);
-      EXPECT_EQ(st.Holes(k, HoleCause::Blank), k == 2 ? 1u : 0u);
-      EXPECT_EQ(st.Holes(k, HoleCause::Overflow) + st.Holes(k, HoleCause::NotANumber), 0u);
+      EXPECT_EQ(t.stats.Holes(k, HoleCause::CutShort), k < 3 ? 0u : 1u);
+      EXPECT_EQ(t.stats.Holes(k, HoleCause::Blank), k == 2 ? 1u : 0u);
+      EXPECT_EQ(t.stats.Holes(k, HoleCause::Overflow) + t.stats.Holes(k, HoleCause::NotANumber), 0u);
     }
   }
 }
@@ -123,18 +108,17 @@ TEST_F(SampleToolTest, TheShippedArchiveDayOpens) {
   std::filesystem::copy_file(HELVARRA_SOURCE_DIR "/samples/15MAY24.APL.gz", copy);
   FluxDataFile file;
   ASSERT_TRUE(file.Open(copy.string()));
-  const FluxDataFile::Facts& f = file.GetFacts();
-  EXPECT_TRUE(f.compressed);
-  EXPECT_EQ(f.stats.width, 8);
-  EXPECT_EQ(f.stats.lineEnds, LineEnds::Lf);
-  EXPECT_EQ(f.stats.linesSkipped, 1u);
-  EXPECT_EQ(f.stats.resynchronised, 1u);
-  const int records = 43200 - 40;  // 12 hours, less the 40-second gap
-  ASSERT_EQ(file.GetLength(), std::uint64_t{68} * records);
-  EXPECT_EQ(At(file, 0).View().substr(0, 18), "LEAR20240514223000");
-  EXPECT_EQ(At(file, records - 1).View().substr(0, 18), "LEAR20240515102959");
-  EXPECT_EQ(LookupStation(At(file, records - 1).View()), "Learmonth     ");
-  for (int k = 0; k < 8; ++k) EXPECT_EQ(f.stats.Holes(k, HoleCause::Blank), k == 2 ? 16u : 15u) << k;
+  const FluxTable& t = file.Table();
+  EXPECT_TRUE(t.layout.compressed);
+  EXPECT_EQ(t.layout.width, 8);
+  EXPECT_EQ(t.layout.lineEnds, LineEnds::Lf);
+  EXPECT_EQ(t.stats.linesSkipped, 1u);
+  EXPECT_EQ(t.stats.resynchronised, 1u);
+  ASSERT_EQ(t.size(), 43200u - 40);  // 12 hours, less the 40-second gap
+  EXPECT_EQ(LookupStation(t.records.back().Station()), "Learmonth     ");
+  EXPECT_EQ(t[0].SecondOfDay(), 22 * 3600 + 30 * 60);
+  EXPECT_EQ(t.records.back().SecondOfDay(), 10 * 3600 + 29 * 60 + 59);
+  for (int k = 0; k < 8; ++k) EXPECT_EQ(t.stats.Holes(k, HoleCause::Blank), k == 2 ? 16u : 15u) << k;
 }
 
 }  // namespace

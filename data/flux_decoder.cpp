@@ -1,0 +1,59 @@
+#include "data/flux_decoder.h"
+
+#include "data/archive_fields.h"
+#include "data/layout_scan.h"
+#include "data/record_fields.h"
+#include "data/record_headers.h"
+#include "data/text_lines.h"
+
+namespace helvarra {
+namespace {
+
+// One record: its header and the `n` characters that follow up to the next
+// header or the line end.
+void AppendRecord(FluxTable& table, const char* record, std::size_t n) {
+  FluxRecord r;
+  ReadHeader(record, r);
+  const FieldValues f =
+      table.layout.alignment == Alignment::RecordTable
+          ? ReadRecordTableFields(std::string_view(record, n))
+          : ReadArchiveFields(std::string_view(record + kHeaderChars, n - kHeaderChars), table.layout.width);
+  for (int k = 0; k < kChannelCount; ++k) {
+    const auto i = static_cast<std::size_t>(k);
+    r.values[i] = f.values[i];
+    if (f.causes[i] != HoleCause::None) {
+      r.holes = static_cast<std::uint8_t>(r.holes | (1u << k));
+      ++table.stats.holes[i][static_cast<std::size_t>(f.causes[i]) - 1];
+    }
+  }
+  table.records.push_back(r);
+}
+
+}  // namespace
+
+FluxTable DecodeFluxText(std::string_view text) {
+  FluxTable table;
+  const LayoutScan scan = ScanLayout(text);
+  table.layout = scan.layout;
+  const Alignment a = scan.layout.alignment;
+  table.records.reserve(static_cast<std::size_t>(scan.recordRoom));
+  ForEachLine(text, nullptr, [&](const char* line, std::size_t n) {
+    if (n == 0) return true;
+    std::size_t h = n >= kHeaderChars && HeaderAt(line, a) ? 0 : FindHeader(line, n, 0, a);
+    if (h == n) {
+      ++table.stats.linesSkipped;
+      return true;
+    }
+    for (;;) {
+      const std::size_t next = FindHeader(line, n, h + kHeaderChars, a);
+      AppendRecord(table, line + h, next - h);
+      if (next == n) break;
+      ++table.stats.resynchronised;
+      h = next;
+    }
+    return true;
+  });
+  return table;
+}
+
+}  // namespace helvarra

@@ -1,0 +1,82 @@
+#include "data/layout_scan.h"
+
+#include "data/archive_fields.h"
+#include "data/record_headers.h"
+#include "data/text_lines.h"
+
+namespace helvarra {
+namespace {
+
+constexpr int kWidths[] = {6, 7, 8};
+constexpr int kWidthSampleRecords = 200;  // records a width is guessed from when no line states it
+
+// The width no line states by its length: the one whose reading gives the
+// most values over the first records.
+int GuessWidth(std::string_view text) {
+  int score[3] = {0, 0, 0};
+  int records = 0;
+  ForEachLine(text, nullptr, [&](const char* line, std::size_t n) {
+    std::size_t h = FindHeader(line, n, 0, Alignment::Archive);
+    while (h < n && records < kWidthSampleRecords) {
+      const std::size_t next = FindHeader(line, n, h + kHeaderChars, Alignment::Archive);
+      const std::string_view body(line + h + kHeaderChars, next - h - kHeaderChars);
+      for (int i = 0; i < 3; ++i) ReadArchiveFields(body, kWidths[i], &score[i]);
+      ++records;
+      h = next;
+    }
+    return records < kWidthSampleRecords;
+  });
+  int best = 0;
+  for (int i = 1; i < 3; ++i)
+    if (score[i] > score[best]) best = i;
+  return kWidths[best];
+}
+
+LineEnds LineEndsOf(const LineEndCounts& c) {
+  const int kinds = (c.lf > 0) + (c.crlf > 0) + (c.cr > 0);
+  if (kinds > 1) return LineEnds::Mixed;
+  if (c.crlf > 0) return LineEnds::CrLf;
+  if (c.lf > 0) return LineEnds::Lf;
+  return c.cr > 0 ? LineEnds::Cr : LineEnds::None;
+}
+
+// Records a line can hold: none, one, or as many as it holds headers.
+std::uint64_t RoomIn(const char* line, std::size_t n) {
+  if (n < static_cast<std::size_t>(kHeaderChars)) return 0;
+  if (n < static_cast<std::size_t>(2 * kHeaderChars)) return 1;
+  std::uint64_t headers = 0;
+  for (std::size_t h = FindHeader(line, n, 0, Alignment::RecordTable); h < n;
+       h = FindHeader(line, n, h + kHeaderChars, Alignment::RecordTable))
+    ++headers;
+  return headers;
+}
+
+}  // namespace
+
+LayoutScan ScanLayout(std::string_view text) {
+  LayoutScan scan;
+  LineEndCounts ends;
+  std::uint64_t byLength[3] = {0, 0, 0};
+  std::uint64_t digitsAt23 = 0, digitsAt24 = 0;  // last digits where the archive, the record table has them
+  ForEachLine(text, &ends, [&](const char* line, std::size_t n) {
+    for (int i = 0; i < 3; ++i) byLength[i] += n == static_cast<std::size_t>(kHeaderChars + 8 * kWidths[i]);
+    scan.recordRoom += RoomIn(line, n);
+    if (n >= kHeaderChars && HeaderAt(line, Alignment::RecordTable)) {
+      for (std::size_t at = 23; at + 1 < n && at < 66; at += 6) {
+        digitsAt23 += IsDigit(line[at]);
+        digitsAt24 += IsDigit(line[at + 1]);
+      }
+    }
+    return true;
+  });
+  int best = 0;
+  for (int i = 1; i < 3; ++i)
+    if (byLength[i] > byLength[best]) best = i;
+  scan.layout.width = byLength[best] > 0 ? kWidths[best] : GuessWidth(text);
+  scan.layout.alignment =
+      scan.layout.width == 6 && digitsAt24 >= digitsAt23 ? Alignment::RecordTable : Alignment::Archive;
+  scan.layout.lineEnds = LineEndsOf(ends);
+  return scan;
+}
+
+}  // namespace helvarra
