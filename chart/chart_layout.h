@@ -6,7 +6,6 @@
 #include <array>
 
 #include "chart/drawing_surface.h"
-#include "data/channels.h"
 
 namespace helvarra {
 
@@ -36,8 +35,11 @@ inline constexpr int kTickLabelDX = -15, kTickLabelY = 522;
 inline constexpr int kReadoutLines = 3;
 inline constexpr int kReadoutX = 690;
 inline constexpr std::array<int, kReadoutLines> kReadoutLineY{80, 95, 110};
-// How many blanks erase each line.
+// How many blanks erase each line: a click, wide enough for the longest text
+// a line can hold; opening a file, as wide as a label, a flux and a time.
 using ReadoutBlanks = std::array<int, kReadoutLines>;
+inline constexpr ReadoutBlanks kReadoutBlanks{13, 13, 13};
+inline constexpr ReadoutBlanks kOpenReadoutBlanks{10, 10, 12};
 
 // Flux row of a value: 100 x log10(v) - 69 truncated toward zero, 0 taken as
 // 1, a negative value (no logarithm) row 0.
@@ -47,8 +49,6 @@ constexpr int OffsetX(int seconds) { return kTraceLeftX + seconds / 3; }
 // The y of a decade's grid line: 579 - 100 x log10(decade).
 int DecadeY(int decade);
 
-inline constexpr std::array<Colour, kChannelCount> kChannelColours{0x1E69D2, 0x0000FF, 0x00A5FF, 0x00FFFF,
-                                                                   0x32CD32, 0xD4FF7F, 0xFFBF00, 0xEE82EE};
 inline constexpr Colour kGridColour = 0x444444;
 inline constexpr Colour kPlotColour = 0x000000;
 inline constexpr Colour kTextColour = 0xFFFFFF;

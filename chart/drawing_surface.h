@@ -91,18 +91,6 @@ Pen MakePen(PenStyle style, int width, Colour colour);
 Brush MakeSolidBrush(Colour colour);
 Font MakePointFont(std::string_view face, int tenthsOfPoint, const DrawingSurface& surface);
 
-// Surfaces on the main window's client area. Two may be held at once.
-class WindowSurfaces {
- public:
-  virtual ~WindowSurfaces() = default;
-  virtual std::unique_ptr<DrawingSurface> AcquireWindowSurface() = 0;
-  // Returns 1 when the surface was released.
-  virtual int ReleaseWindowSurface(std::unique_ptr<DrawingSurface> surface) = 0;
-  // The surface of one paint cycle; used only for the minimised window.
-  virtual std::unique_ptr<DrawingSurface> BeginPaintCycle() = 0;
-  virtual void EndPaintCycle(std::unique_ptr<DrawingSurface> surface) = 0;
-};
-
 // A printer's surface, as the print dialog returns it. Results of the print
 // job calls are positive on success and zero or negative on failure.
 class PrinterSurface {

@@ -1,9 +1,8 @@
-// Fuzzing the archive's decoders with arbitrary bytes: decoded as archive text
-// directly, read as a record body at each width, opened as a file (so through
-// the choice of kind and, for bytes with the gzip magic, the inflater), and
-// gzip-compressed in here and opened again. Besides the sanitizers, the
-// invariants of a decoding are checked, and the three ways to the records must
-// agree; a broken one aborts.
+// Fuzzing the one decoder with arbitrary bytes: decoded as text directly,
+// read as a record body at each width, opened as a file (so, for bytes with
+// the gzip magic, through the inflater), and gzip-compressed in here and
+// opened again. Besides the sanitizers, the invariants of a table are
+// checked, and the ways to the records must agree; a broken one aborts.
 //
 // Built two ways: with libFuzzer (clang, `make fuzz`, HELVARRA_FUZZ_DECODERS_MAIN
 // defined), and into the replay program that runs the saved inputs of
@@ -19,10 +18,10 @@
 #include <string>
 #include <string_view>
 
-#include "data/archive_text.h"
+#include "data/archive_fields.h"
 #include "data/flux_data_file.h"
+#include "data/flux_decoder.h"
 #include "data/gzip_text.h"
-#include "data/record_fields.h"
 
 namespace {
 
@@ -35,38 +34,26 @@ void Require(bool ok, const char* what) {
   }
 }
 
-bool Digit(char c) { return c >= '0' && c <= '9'; }
-
-void CheckDecoding(const ArchiveDecoding& d) {
-  Require(d.text.size() % kDecodedChars == 0, "text is whole records");
-  Require(d.stats.records == d.Count(), "record count");
-  Require(d.stats.width >= 6 && d.stats.width <= 8, "width");
-  for (int k = 0; k < kArchiveFields; ++k) {
+void CheckTable(const FluxTable& t) {
+  Require(t.layout.width >= 6 && t.layout.width <= 8, "width");
+  Require(t.layout.alignment == Alignment::Archive || t.layout.width == 6, "the record table's alignment is 6-wide");
+  for (int k = 0; k < kChannelCount; ++k) {
     std::uint64_t holes = 0;
-    for (auto n : d.stats.holes[static_cast<std::size_t>(k)]) holes += n;
-    Require(holes <= d.Count(), "holes of a channel within the records");
+    for (auto n : t.stats.holes[static_cast<std::size_t>(k)]) holes += n;
+    std::uint64_t marked = 0;
+    for (const FluxRecord& r : t.records) {
+      marked += r.IsHole(k);
+      if (r.IsHole(k)) Require(r.Value(k) == 0, "a hole reads 0");
+    }
+    Require(holes == marked, "holes counted as marked");
   }
-  for (std::size_t i = 1; i < d.wide.size(); ++i)
-    Require(d.wide[i - 1].index < d.wide[i].index, "wide records ascending");
-  if (!d.wide.empty()) Require(d.wide.back().index < d.Count(), "wide record index");
-  FluxRecord r;
-  for (std::size_t i = 0; i < d.Count(); ++i) {
-    d.Deliver(i, r);
-    const std::string_view t = r.View();
-    Require(r.length == 67 && t[66] == '\n', "record is 67 characters with its line feed");
-    Require(StartsWithArchiveHeader(t), "record starts with a header");
-    Require(t[18] == ' ', "blank before the values");
-    for (std::size_t c = 19; c < 66; ++c)
-      Require(t[c] == ' ' || t[c] == '-' || t[c] == '*' || Digit(t[c]), "value columns");
-    // Without values of its own, the text's columns are the values.
-    if (!r.hasValues)
-      for (int k = 0; k < kArchiveFields; ++k) Require(ChannelValue(r, k) == ChannelValue(t, k), "text reads back");
-  }
+  for (const FluxRecord& r : t.records)
+    Require(r.hour < 100 && r.minute < 100 && r.second < 100 && r.month < 100 && r.day < 100, "two-digit fields");
 }
 
 void CheckFields(std::string_view body, int w) {
-  const ArchiveFields f = ReadArchiveFields(body, w);
-  for (int k = 0; k < kArchiveFields; ++k) {
+  const FieldValues f = ReadArchiveFields(body, w);
+  for (int k = 0; k < kChannelCount; ++k) {
     const auto ku = static_cast<std::size_t>(k);
     if (f.causes[ku] != HoleCause::None) Require(f.values[ku] == 0, "a hole reads 0");
     if (f.causes[ku] == HoleCause::CutShort)
@@ -74,17 +61,13 @@ void CheckFields(std::string_view body, int w) {
   }
 }
 
-bool SameRecords(const ArchiveDecoding& d, FluxDataFile& file) {
-  if (file.GetLength() != std::uint64_t{kRecordBytes} * d.Count()) return false;
-  FluxRecord a, b;
-  file.Seek(0, FluxDataFile::Origin::Begin);
-  for (std::size_t i = 0; i < d.Count(); ++i) {
-    d.Deliver(i, a);
-    if (!file.ReadRecord(b) || a.View() != b.View() || a.hasValues != b.hasValues) return false;
-    for (int k = 0; k < kArchiveFields; ++k)
-      if (ChannelValue(a, k) != ChannelValue(b, k)) return false;
-  }
-  return !file.ReadRecord(b);
+bool SameRecords(const FluxTable& a, const FluxTable& b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (a[i].Station() != b[i].Station() || a[i].SecondOfDay() != b[i].SecondOfDay() || a[i].values != b[i].values ||
+        a[i].holes != b[i].holes)
+      return false;
+  return true;
 }
 
 std::string Compress(std::string_view text) {
@@ -117,38 +100,22 @@ void WriteScratch(std::string_view bytes) {
 
 extern "C" int HelvarraFuzzDecoders(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-
-  const ArchiveDecoding decoded = DecodeArchiveText(bytes);
-  CheckDecoding(decoded);
+  const FluxTable decoded = DecodeFluxText(bytes);
+  CheckTable(decoded);
   for (int w : {6, 7, 8}) CheckFields(bytes.substr(0, 200), w);
 
-  // The bytes as a file: whatever kind it is read as, reading it through
-  // keeps to 67 characters a read; decoded text gives the decoder's records.
+  // The bytes as a file: uncompressed, the decoder's records.
   FluxDataFile file;
   WriteScratch(bytes);
-  if (file.Open(ScratchPath())) {
-    const FluxDataFile::Facts& facts = file.GetFacts();
-    if (facts.kind == FluxDataFile::Kind::ArchiveText && !facts.compressed) {
-      Require(SameRecords(decoded, file), "opened text gives the decoder's records");
-    } else if (facts.compressed) {
-      std::string text;
-      Require(InflateGzip(bytes, kMaxTextBytes, text) == InflateStatus::Ok, "opened gzip inflates");
-      const ArchiveDecoding inner = DecodeArchiveText(text);
-      CheckDecoding(inner);
-      Require(SameRecords(inner, file), "opened gzip gives the decoder's records");
-    } else {
-      FluxRecord r;
-      for (int i = 0; i < 4000 && file.ReadRecord(r); ++i) Require(r.length >= 1 && r.length <= 67, "a read's length");
-    }
-    file.Close();
-  }
+  if (file.Open(ScratchPath()) && !file.Table().layout.compressed)
+    Require(SameRecords(decoded, file.Table()), "opened text gives the decoder's records");
+  file.Close();
 
-  // The bytes compressed: opens exactly when the text holds a record.
+  // The bytes compressed: opens exactly when the text holds a record, with the same records.
   WriteScratch(Compress(bytes));
   const bool opened = file.Open(ScratchPath());
-  Require(opened == (decoded.Count() > 0), "compressed text opens when it holds a record");
-  if (opened)
-    Require(file.GetFacts().compressed && SameRecords(decoded, file), "compressed text gives the same records");
+  Require(opened == !decoded.empty(), "compressed text opens when it holds a record");
+  if (opened) Require(file.Table().layout.compressed && SameRecords(decoded, file.Table()), "compressed, the same");
   file.Close();
   std::filesystem::remove(ScratchPath());
 

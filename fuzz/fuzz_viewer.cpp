@@ -12,58 +12,52 @@
 #include <filesystem>
 #include <fstream>
 
-#include "platform/qt/qt_window_services.h"
-#include "viewer/flux_viewer_dlg.h"
+#include "platform/qt/scripted_viewer.h"
+#include "resources/dialog_templates.h"
 
 namespace {
 
 using namespace helvarra;
+namespace res = resources;
 
 struct Harness {
-  Harness() {
-    path = (std::filesystem::temp_directory_path() / ("helvarra-fuzz-" + std::to_string(::getpid()) + ".apl")).string();
-    services.messageShown = [](auto, const std::string&) {};
-    services.fileChooser = [this](std::string_view, std::string_view) {
-      return std::optional<ChosenFile>(ChosenFile{path, "fuzz.apl"});
-    };
-    services.OpenMainWindow(&dlg);
-  }
-  ~Harness() {
-    services.CloseMainWindow();
-    std::filesystem::remove(path);
-  }
+  Harness()
+      : path((std::filesystem::temp_directory_path() / ("helvarra-fuzz-" + std::to_string(::getpid()) + ".apl"))
+                 .string()) {}
+  ~Harness() { std::filesystem::remove(path); }
 
   void Run(const std::uint8_t* data, std::size_t size) {
     {
       std::ofstream out(path, std::ios::binary | std::ios::trunc);
       out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     }
+    CFluxViewerDlg& dlg = viewer.Dialog();
     // The channels shown and a few places to look come from the input too.
     const std::uint8_t flags = size > 0 ? data[0] : 0xFF;
     for (int k = 0; k < kChannelCount; ++k) dlg.ShowFlag(k) = (flags >> k) & 1;
     dlg.OnStop();
-    dlg.Dispatch({.kind = EventKind::Command, .id = 1000});
+    viewer.Open(path, "fuzz.apl");
     const int count = dlg.m_nRecordCount;
     const int extra = size > 2 ? (data[1] << 8 | data[2]) : 7;
     for (int index : {0, 1, count / 2, count - 1, count + 3, extra}) {
       dlg.m_nRecordIndex = index;
       dlg.Dispatch({.kind = EventKind::Paint});
-      services.SetSliderPos(index);
-      dlg.Dispatch({.kind = EventKind::SliderReleased, .id = 1005});
+      viewer.Services().SetSliderPos(index);
+      dlg.Dispatch({.kind = EventKind::SliderReleased, .id = res::IDC_SLIDER});
       dlg.Dispatch({.kind = EventKind::LeftButtonDown, .x = 80 + index % 600, .y = 10 + extra % 500});
     }
-    dlg.Dispatch({.kind = EventKind::Command, .id = 1001});
+    dlg.Dispatch({.kind = EventKind::Command, .id = res::IDC_BROWSE});
     for (int tick = 0; tick < 4 && dlg.m_bBrowsing == 1; ++tick)
-      services.Deliver({.kind = EventKind::TimerTick, .id = 1});
-    dlg.Dispatch({.kind = EventKind::Command, .id = 1006});  // a check box during the browse
-    dlg.Dispatch({.kind = EventKind::Command, .id = 1004});
-    dlg.Dispatch({.kind = EventKind::Command, .id = 1002});
+      viewer.Services().Deliver({.kind = EventKind::TimerTick, .id = 1});
+    dlg.Dispatch({.kind = EventKind::Command, .id = res::IDC_CHECK_FIRST});  // a check box during the browse
+    dlg.Dispatch({.kind = EventKind::Command, .id = res::IDC_SELECT_TOGGLE});
+    dlg.Dispatch({.kind = EventKind::Command, .id = res::IDC_STOP});
+    viewer.ClearMessages();
     std::filesystem::remove(path);  // the open handle keeps it readable until the next input
   }
 
   std::string path;
-  qt::QtWindowServices services;
-  CFluxViewerDlg dlg{services};
+  qt::ScriptedViewer viewer;
 };
 
 // Made once and never destroyed: the process ends with the fuzzer, and Qt's

@@ -6,6 +6,8 @@
 #include <array>
 #include <string_view>
 
+#include "data/channels.h"
+
 namespace helvarra::resources {
 
 enum class ControlKind { DefaultButton, Button, Slider, CheckBox, Icon, Label };
@@ -24,29 +26,44 @@ constexpr int DialogUnitsToPixelsY(int units) { return (units * kBaseUnitY * 2 +
 // Control ids of the main dialog.
 inline constexpr int IDOK = 1, IDCANCEL = 2;
 inline constexpr int IDC_FILES = 1000, IDC_BROWSE = 1001, IDC_STOP = 1002, IDC_PRINT = 1003, IDC_SELECT_TOGGLE = 1004,
-                     IDC_SLIDER = 1005, IDC_CHECK_FIRST = 1006, IDC_CHECK_LAST = 1013;
+                     IDC_SLIDER = 1005;
+// The channels' check boxes, one per channel in channel order (data/channels.h).
+inline constexpr int IDC_CHECK_FIRST = Channel(0).controlId, IDC_CHECK_LAST = Channel(kChannelCount - 1).controlId;
 
 // Main dialog, template 102.
 inline constexpr int kMainDialogId = 102;
 inline constexpr std::string_view kMainDialogTitle = "HELVARRA";
 inline constexpr int kMainDialogWidth = 532, kMainDialogHeight = 353;
-inline constexpr std::array<ControlTemplate, 15> kMainDialogControls{{
-    {IDOK, ControlKind::DefaultButton, "&Quit", 469, 160, 50, 14},
-    {IDC_FILES, ControlKind::Button, "&Files", 469, 84, 50, 14},
-    {IDC_BROWSE, ControlKind::Button, "&Browse", 469, 103, 50, 14},
-    {IDC_STOP, ControlKind::Button, "&Stop", 469, 122, 50, 14},
-    {IDC_PRINT, ControlKind::Button, "&Print", 469, 141, 50, 14},
-    {IDC_SELECT_TOGGLE, ControlKind::Button, "&Select Toggle", 469, 179, 50, 14},
-    {IDC_SLIDER, ControlKind::Slider, "Slider1", 153, 339, 198, 11},
-    {1006, ControlKind::CheckBox, "245 MHZ", 475, 206, 50, 14},
-    {1007, ControlKind::CheckBox, "410 MHZ", 475, 223, 50, 14},
-    {1008, ControlKind::CheckBox, "610 MHZ", 475, 241, 50, 14},
-    {1009, ControlKind::CheckBox, "1415 MHZ", 475, 257, 50, 14},
-    {1010, ControlKind::CheckBox, "2695 MHZ", 475, 274, 50, 14},
-    {1011, ControlKind::CheckBox, "4995 MHZ", 475, 292, 50, 14},
-    {1012, ControlKind::CheckBox, "8800 MHZ", 475, 308, 50, 14},
-    {1013, ControlKind::CheckBox, "15400 MHZ", 475, 326, 50, 14},
-}};
+// The check boxes stand one under the other in channel order, at these tops.
+inline constexpr std::array<int, kChannelCount> kCheckBoxTops{206, 223, 241, 257, 274, 292, 308, 326};
+
+inline constexpr std::array<ControlTemplate, 7 + kChannelCount> kMainDialogControls = [] {
+  std::array<ControlTemplate, 7 + kChannelCount> controls{{
+      {IDOK, ControlKind::DefaultButton, "&Quit", 469, 160, 50, 14},
+      {IDC_FILES, ControlKind::Button, "&Files", 469, 84, 50, 14},
+      {IDC_BROWSE, ControlKind::Button, "&Browse", 469, 103, 50, 14},
+      {IDC_STOP, ControlKind::Button, "&Stop", 469, 122, 50, 14},
+      {IDC_PRINT, ControlKind::Button, "&Print", 469, 141, 50, 14},
+      {IDC_SELECT_TOGGLE, ControlKind::Button, "&Select Toggle", 469, 179, 50, 14},
+      {IDC_SLIDER, ControlKind::Slider, "Slider1", 153, 339, 198, 11},
+  }};
+  for (int k = 0; k < kChannelCount; ++k)
+    controls[static_cast<std::size_t>(7 + k)] = {Channel(k).controlId,
+                                                 ControlKind::CheckBox,
+                                                 Channel(k).label,
+                                                 475,
+                                                 kCheckBoxTops[static_cast<std::size_t>(k)],
+                                                 50,
+                                                 14};
+  return controls;
+}();
+
+// The control of a template by its id.
+constexpr const ControlTemplate& MainDialogControl(int id) {
+  for (const ControlTemplate& c : kMainDialogControls)
+    if (c.id == id) return c;
+  return kMainDialogControls[0];
+}
 
 // About box, template 100.
 inline constexpr int kAboutDialogId = 100;

@@ -23,10 +23,6 @@ inline constexpr int IDR_MAINFRAME = 128;  // the program icon
 
 inline constexpr std::string_view kExecutableName = kInternalName;
 
-// The open-file dialog's initial name; its filter comes from the station
-// table.
-inline constexpr std::string_view kOpenFileInitialName = "D:*.*";
-
 inline constexpr std::string_view kPrintDocumentName = "RSTN Display";
 
 }  // namespace helvarra::resources

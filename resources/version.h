@@ -1,7 +1,7 @@
 #pragma once
 // The program's version record: the one place its version is written. The
 // build reads kFileVersion from here for the package, the software-centre
-// description and the manual pages.
+// description and the manual pages; the program's name is the executable's.
 
 #include <string_view>
 
@@ -9,8 +9,5 @@ namespace helvarra::resources {
 
 inline constexpr std::string_view kFileVersion = "1, 0, 0, 1";  // also the product version
 inline constexpr std::string_view kInternalName = "Tarrawin";
-inline constexpr std::string_view kOriginalFilename = "Tarrawin.EXE";
-inline constexpr std::string_view kProductName = "Tarrawin Application";
-inline constexpr std::string_view kFileDescription = "Tarrawin MFC Application";
 
 }  // namespace helvarra::resources

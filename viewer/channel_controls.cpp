@@ -21,11 +21,10 @@ void CFluxViewerDlg::OnSelectToggle() {
   if (m_bFileLoaded == 1) TracePlotter();
 }
 
-Brush CFluxViewerDlg::OnControlColor(DrawingSurface& controlSurface, int controlId, int kind) {
-  const Brush brush = m_services.DefaultControlColour(controlSurface, controlId, kind);
-  if (kind == CTLCOLOR_STATIC && controlId >= resources::IDC_CHECK_FIRST && controlId <= resources::IDC_CHECK_LAST)
-    controlSurface.SetBackgroundColour(m_crChannel[static_cast<std::size_t>(controlId - resources::IDC_CHECK_FIRST)]);
-  return brush;
+std::optional<Colour> CFluxViewerDlg::OnControlColor(int controlId, int kind) const {
+  if (kind != CTLCOLOR_STATIC || controlId < resources::IDC_CHECK_FIRST || controlId > resources::IDC_CHECK_LAST)
+    return std::nullopt;
+  return m_style.m_crChannel[static_cast<std::size_t>(controlId - resources::IDC_CHECK_FIRST)];
 }
 
 }  // namespace helvarra

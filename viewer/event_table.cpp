@@ -12,9 +12,10 @@ namespace {
 namespace res = resources;
 using Handler = void (*)(CFluxViewerDlg&, const WindowEvent&, EventResult&);
 
+// An event of a kind from the controls firstId..lastId (kAnyId: any source).
 struct EventRoute {
   EventKind kind;
-  int id;  // kAnyId: every source of this kind
+  int firstId, lastId;
   Handler handle;
 };
 
@@ -25,43 +26,41 @@ constexpr Handler OnClick() {
   return [](CFluxViewerDlg& d, const WindowEvent&, EventResult&) { (d.*Click)(); };
 }
 
-constexpr std::array<EventRoute, 23> kEventTable{{
-    {EventKind::SystemCommand, kAnyId,
-     [](CFluxViewerDlg& d, const WindowEvent& e, EventResult&) { d.OnSystemCommand(e.command, e.extra); }},
-    {EventKind::Paint, kAnyId, OnClick<&CFluxViewerDlg::OnPaint>()},
-    {EventKind::QueryDragIcon, kAnyId,
-     [](CFluxViewerDlg& d, const WindowEvent&, EventResult& r) { r.icon = d.OnQueryDragIcon(); }},
-    {EventKind::Command, res::IDC_FILES, OnClick<&CFluxViewerDlg::OnFiles>()},
-    {EventKind::Command, res::IDC_BROWSE, OnClick<&CFluxViewerDlg::OnBrowse>()},
-    {EventKind::Command, res::IDC_STOP, OnClick<&CFluxViewerDlg::OnStop>()},
-    {EventKind::Command, res::IDC_PRINT, OnClick<&CFluxViewerDlg::OnPrint>()},
-    {EventKind::Command, res::IDC_SELECT_TOGGLE, OnClick<&CFluxViewerDlg::OnSelectToggle>()},
-    {EventKind::SliderReleased, res::IDC_SLIDER,
+constexpr EventRoute Button(int id, Handler handle) { return {EventKind::Command, id, id, handle}; }
+constexpr EventRoute Any(EventKind kind, Handler handle) { return {kind, kAnyId, kAnyId, handle}; }
+
+constexpr std::array<EventRoute, 15> kEventTable{{
+    Any(EventKind::SystemCommand,
+        [](CFluxViewerDlg& d, const WindowEvent& e, EventResult&) { d.OnSystemCommand(e.command, e.extra); }),
+    Any(EventKind::Paint, OnClick<&CFluxViewerDlg::OnPaint>()),
+    Any(EventKind::QueryDragIcon,
+        [](CFluxViewerDlg& d, const WindowEvent&, EventResult& r) { r.icon = d.OnQueryDragIcon(); }),
+    Button(res::IDC_FILES, OnClick<&CFluxViewerDlg::OnFiles>()),
+    Button(res::IDC_BROWSE, OnClick<&CFluxViewerDlg::OnBrowse>()),
+    Button(res::IDC_STOP, OnClick<&CFluxViewerDlg::OnStop>()),
+    Button(res::IDC_PRINT, OnClick<&CFluxViewerDlg::OnPrint>()),
+    Button(res::IDC_SELECT_TOGGLE, OnClick<&CFluxViewerDlg::OnSelectToggle>()),
+    {EventKind::SliderReleased, res::IDC_SLIDER, res::IDC_SLIDER,
      [](CFluxViewerDlg& d, const WindowEvent&, EventResult& r) { d.OnSliderReleased(r.notifyResult); }},
-    {EventKind::TimerTick, kAnyId, OnClick<&CFluxViewerDlg::OnTimerTick>()},
-    {EventKind::Command, 1006, OnClick<&CFluxViewerDlg::OnCheck245>()},
-    {EventKind::Command, 1007, OnClick<&CFluxViewerDlg::OnCheck410>()},
-    {EventKind::Command, 1008, OnClick<&CFluxViewerDlg::OnCheck610>()},
-    {EventKind::Command, 1009, OnClick<&CFluxViewerDlg::OnCheck1415>()},
-    {EventKind::Command, 1010, OnClick<&CFluxViewerDlg::OnCheck2695>()},
-    {EventKind::Command, 1011, OnClick<&CFluxViewerDlg::OnCheck4995>()},
-    {EventKind::Command, 1012, OnClick<&CFluxViewerDlg::OnCheck8800>()},
-    {EventKind::Command, 1013, OnClick<&CFluxViewerDlg::OnCheck15400>()},
-    {EventKind::ControlColor, kAnyId,
-     [](CFluxViewerDlg& d, const WindowEvent& e, EventResult& r) {
-       r.brush = d.OnControlColor(*e.controlSurface, e.id, e.controlKind);
-     }},
-    {EventKind::LeftButtonDown, kAnyId,
-     [](CFluxViewerDlg& d, const WindowEvent& e, EventResult&) { d.OnLeftButtonDown(e.x, e.y); }},
-    {EventKind::OpenDocument, kAnyId,
-     [](CFluxViewerDlg& d, const WindowEvent& e, EventResult&) { d.OnOpenDocument(e.pathName, e.fileName); }},
-    {EventKind::Command, res::IDOK, OnClick<&CFluxViewerDlg::OnOK>()},
-    {EventKind::Command, res::IDCANCEL, OnClick<&CFluxViewerDlg::OnCancel>()},
+    Any(EventKind::TimerTick, OnClick<&CFluxViewerDlg::OnTimerTick>()),
+    {EventKind::Command, res::IDC_CHECK_FIRST, res::IDC_CHECK_LAST,
+     [](CFluxViewerDlg& d, const WindowEvent& e, EventResult&) { d.OnCheckChannel(e.id - res::IDC_CHECK_FIRST); }},
+    Any(EventKind::ControlColor, [](CFluxViewerDlg& d, const WindowEvent& e,
+                                    EventResult& r) { r.colour = d.OnControlColor(e.id, e.controlKind); }),
+    Any(EventKind::LeftButtonDown,
+        [](CFluxViewerDlg& d, const WindowEvent& e, EventResult&) { d.OnLeftButtonDown(e.x, e.y); }),
+    Any(EventKind::OpenDocument,
+        [](CFluxViewerDlg& d, const WindowEvent& e, EventResult&) { d.OnOpenDocument(e.pathName, e.fileName); }),
+    // OK and cancel: the framework's closing.
+    {EventKind::Command, res::IDOK, res::IDCANCEL,
+     [](CFluxViewerDlg& d, const WindowEvent& e, EventResult&) { e.id == res::IDOK ? d.OnOK() : d.OnCancel(); }},
 }};
 
 const EventRoute* FindRoute(const WindowEvent& event) {
   for (const EventRoute& route : kEventTable)
-    if (route.kind == event.kind && (route.id == kAnyId || route.id == event.id)) return &route;
+    if (route.kind == event.kind &&
+        (route.firstId == kAnyId || (event.id >= route.firstId && event.id <= route.lastId)))
+      return &route;
   return nullptr;
 }
 
@@ -75,9 +74,8 @@ EventResult CFluxViewerDlg::Dispatch(const WindowEvent& event) {
   try {
     route->handle(*this, event, result);
   } catch (const FileError& error) {
-    // A paint that fails counts as painted; anything else tells the user. A
-    // browse that fails stops first, or every tick would stack another box.
-    if (event.kind == EventKind::TimerTick) StopBrowsing();
+    // Only opening a file raises one. A paint that failed would count as
+    // painted; anything else tells the user.
     if (event.kind != EventKind::Paint) m_services.ShowError(error.Message());
   }
   return result;

@@ -5,12 +5,8 @@
 namespace helvarra {
 
 bool CFluxViewerApp::StartUp(WindowServices& services) {
-  {
-    CFluxViewerDlg dlg(services);
-    m_pMainWnd = &dlg;
-    dlg.DoModal();  // OK or cancel: the same end
-    m_pMainWnd = nullptr;
-  }
+  CFluxViewerDlg dlg(services);
+  dlg.DoModal();  // OK or cancel: the same end
   return false;
 }
 

@@ -11,9 +11,6 @@ class CFluxViewerApp {
   // Runs the main dialog on the given window services and returns false:
   // the program ends when the dialog does.
   bool StartUp(WindowServices& services);
-
-  // The main window while the dialog runs, else null.
-  const void* m_pMainWnd = nullptr;
 };
 
 }  // namespace helvarra

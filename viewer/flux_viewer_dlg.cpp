@@ -5,12 +5,13 @@
 
 #include "resources/dialog_templates.h"
 #include "resources/strings.h"
+#include "viewer/surface_lease.h"
 
 namespace helvarra {
 
 namespace res = resources;
 
-CFluxViewerDlg::CFluxViewerDlg(WindowServices& services) : ChartWindow(services), m_services(services) {
+CFluxViewerDlg::CFluxViewerDlg(WindowServices& services) : m_services(services) {
   for (int k = 0; k < kChannelCount; ++k) ShowFlag(k) = 1;
   m_hIcon = Icon{res::IDR_MAINFRAME};
   m_bFileLoaded = 0;
@@ -31,31 +32,13 @@ bool CFluxViewerDlg::InitWindow() {
       m_services.AppendSystemMenuItem(about, res::IDM_ABOUTBOX);
     }
   }
-  m_services.SetWindowIcon(m_hIcon, /*big=*/true);
-  m_services.SetWindowIcon(m_hIcon, /*big=*/false);
+  m_services.SetWindowIcon(m_hIcon);
 
   {
-    SurfaceLease s(*this, /*tracksIdle=*/true);
-    m_fontSmall = MakePointFont(kSmallFontFace, kSmallFontTenths, *s);
-    m_fontLarge = MakePointFont(kLargeFontFace, kLargeFontTenths, *s);
+    SurfaceLease s(m_services, &m_bIdle);
+    MakeChartFonts(m_style, *s);
   }
-
-  for (int k = 0; k < kChannelCount; ++k) {
-    const auto i = static_cast<std::size_t>(k);
-    m_crChannel[i] = kChannelColours[i];
-    m_penChannel[i] = MakePen(PenStyle::Solid, kTracePenWidth, m_crChannel[i]);
-  }
-  m_crText = kTextColour;
-  m_penMinorTick = MakePen(PenStyle::Solid, 1, m_crText);
-  m_crGrid = kGridColour;
-  m_penGrid = MakePen(PenStyle::Dotted, 1, m_crGrid);
-  m_penMajorTick = MakePen(PenStyle::Solid, 1, m_crGrid);
-  m_crPlot = kPlotColour;
-  m_crBackground = m_services.GetActiveBorderColour();
-  m_brPlot = MakeSolidBrush(m_crPlot);
-  m_rcPlot = kPlotRect;
-  m_brBackground = MakeSolidBrush(m_crBackground);
-  m_rcTimeAxis = kTimeAxisRect;
+  MakeChartColours(m_style, m_services.GetActiveBorderColour());
 
   m_bBrowsing = 0;
   m_bFirstLoad = 1;
@@ -65,9 +48,10 @@ bool CFluxViewerDlg::InitWindow() {
 void CFluxViewerDlg::ExchangeData(Exchange direction) {
   if (!m_ctlSlider.IsBound()) m_ctlSlider.Bind(m_services);
   // The check boxes in the order they were bound; it has no visible effect.
-  static constexpr int kOrder[kChannelCount] = {1009, 1013, 1006, 1010, 1007, 1011, 1008, 1012};
-  for (int id : kOrder) {
-    int& flag = ShowFlag(id - res::IDC_CHECK_FIRST);
+  static constexpr int kOrder[kChannelCount] = {3, 7, 0, 4, 1, 5, 2, 6};
+  for (int k : kOrder) {
+    int& flag = ShowFlag(k);
+    const int id = Channel(k).controlId;
     if (direction == Exchange::ToControls) {
       if (flag < 0 || flag > 2) flag = 0;
       m_services.WriteControls(id, flag);

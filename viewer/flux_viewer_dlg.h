@@ -2,18 +2,25 @@
 // The main and only window: a modal dialog that owns all viewer state and
 // receives every user event through one fixed event table.
 
+#include <array>
+#include <optional>
 #include <string>
 
-#include "chart/chart_window.h"
+#include "chart/chart_style.h"
+#include "chart/frame_painter.h"
+#include "data/flux_data_file.h"
+#include "data/record_cursor.h"
 #include "viewer/slider_ctrl.h"
 #include "viewer/window_services.h"
 
 namespace helvarra {
 
-class CFluxViewerDlg : public ChartWindow, public DialogEvents {
+class CFluxViewerDlg : public DialogEvents {
  public:
   explicit CFluxViewerDlg(WindowServices& services);
   ~CFluxViewerDlg() override;
+  CFluxViewerDlg(const CFluxViewerDlg&) = delete;
+  CFluxViewerDlg& operator=(const CFluxViewerDlg&) = delete;
 
   int DoModal();
   bool InitWindow() override;
@@ -38,32 +45,71 @@ class CFluxViewerDlg : public ChartWindow, public DialogEvents {
   void OnSelectToggle();
   void OnSliderReleased(long& result);
   void OnTimerTick();
-  void OnCheck245() { OnCheckChannel(0); }
-  void OnCheck410() { OnCheckChannel(1); }
-  void OnCheck610() { OnCheckChannel(2); }
-  void OnCheck1415() { OnCheckChannel(3); }
-  void OnCheck2695() { OnCheckChannel(4); }
-  void OnCheck4995() { OnCheckChannel(5); }
-  void OnCheck8800() { OnCheckChannel(6); }
-  void OnCheck15400() { OnCheckChannel(7); }
-  Brush OnControlColor(DrawingSurface& controlSurface, int controlId, int kind);
+  // The check box of channel k: it has flipped its own mark already.
+  void OnCheckChannel(int k);
+  // The background of a control's label: a channel's colour for its check
+  // box, nothing (the window's own) for any other control or kind.
+  std::optional<Colour> OnControlColor(int controlId, int kind) const;
   void OnLeftButtonDown(int x, int y);
   // The framework's closing: OK reads the controls back, both end the run.
   void OnOK();
   void OnCancel();
 
+  // Draws the 30-minute window for m_nRecordIndex; while browsing, also moves
+  // the window on through the file.
+  void TracePlotter();
+  // The frequency, flux and time of the clicked point, right of the plot.
+  void ShowCursorReadout(int x, int y);
+
+  // Channel k's flag: non-zero when the channel is drawn.
+  int& ShowFlag(int k) { return this->*kShowFlags[static_cast<std::size_t>(k)]; }
+  int ShowFlag(int k) const { return this->*kShowFlags[static_cast<std::size_t>(k)]; }
+
   SliderCtrl m_ctlSlider;
-  std::string m_strPathName;
+  int m_bShow1415 = 1;
+  int m_bShow15400 = 1;
+  int m_bShow245 = 1;
+  int m_bShow2695 = 1;
+  int m_bShow410 = 1;
+  int m_bShow4995 = 1;
+  int m_bShow610 = 1;
+  int m_bShow8800 = 1;
+  FluxDataFile m_file;
+  ChartStyle m_style;      // the chart's colours, pens, brushes, rectangles and fonts
+  FluxRecord m_strRecord;  // the record read most recently
+  std::string m_strPathName, m_strFileName, m_strStartDate, m_strStartTime, m_strEndDate, m_strEndTime;
+  int m_nRecordIndex = 0;
   int m_nRecordCount = 0;
+  int m_bIdle = 0;
+  int m_bFileLoaded = 0;
+  int m_bBrowsing = 0;
+  int m_nLastSecond = 0;
   signed char m_bFirstLoad = 0;
+  Icon m_hIcon;
+  int m_nStartMinute = 0;
 
  private:
-  void OnCheckChannel(int k);
+  // The paint's drawing; false for the minimised window, whose paint is done.
+  bool PaintFrame();
+  void PaintMinimisedIcon();
   // Opening after the choice: a confirmed choice, or none (cancelled), which
   // opens the current file again.
   void OpenChosenFile(const std::optional<ChosenFile>& chosen);
+  bool OpenAndTakeStamps();
+  void ShowNoFile();
+  FilePanel Panel() const;
+  // The browse step: back over the last window's final seconds to where the
+  // next window starts.
+  void BrowseStep(RecordCursor& cursor);
+  // Every way a browse ends comes here.
+  void StopBrowsing();
 
   WindowServices& m_services;
+
+  static constexpr std::array<int CFluxViewerDlg::*, kChannelCount> kShowFlags{
+      &CFluxViewerDlg::m_bShow245,  &CFluxViewerDlg::m_bShow410,  &CFluxViewerDlg::m_bShow610,
+      &CFluxViewerDlg::m_bShow1415, &CFluxViewerDlg::m_bShow2695, &CFluxViewerDlg::m_bShow4995,
+      &CFluxViewerDlg::m_bShow8800, &CFluxViewerDlg::m_bShow15400};
 };
 
 }  // namespace helvarra

@@ -1,6 +1,7 @@
 // "&Print": the window, redrawn, copied onto one printer page and stretched
 // over its whole printable area.
 
+#include "chart/chart_layout.h"
 #include "resources/strings.h"
 #include "viewer/flux_viewer_dlg.h"
 
@@ -22,9 +23,9 @@ void CFluxViewerDlg::OnPrint() {
   }
   printer->surface->BeginPrintPage();
   {
-    auto window = m_host.AcquireWindowSurface();
+    auto window = m_services.AcquireWindowSurface();
     printer->surface->StretchCopy(Rect{0, 0, page.width, page.height}, *window, kPrintedArea);
-    m_bIdle = m_host.ReleaseWindowSurface(std::move(window));
+    m_bIdle = m_services.ReleaseWindowSurface(std::move(window));
   }
   printer->surface->EndPrintPage();
   printer->surface->EndPrintDocument();

@@ -2,6 +2,7 @@
 // The events that reach the main dialog from the window, and what a handler
 // gives back for the few that return something.
 
+#include <optional>
 #include <string>
 
 #include "chart/drawing_surface.h"
@@ -15,7 +16,7 @@ enum class EventKind {
   Command,         // a button or check box clicked; id
   SliderReleased,  // the slider let go by the mouse; id 1005
   TimerTick,       // id: the timer, not looked at
-  ControlColor,    // a control asks for its colours; id, controlKind, controlSurface
+  ControlColor,    // a control asks for its colours; id, controlKind
   LeftButtonDown,  // x, y in client coordinates
   OpenDocument,    // a file given on the command line or dropped on the window; pathName, fileName
 };
@@ -36,15 +37,14 @@ struct WindowEvent {
   unsigned command = 0;
   long extra = 0;
   int controlKind = 0;
-  DrawingSurface* controlSurface = nullptr;
   std::string pathName{}, fileName{};  // OpenDocument: full path, and name without the folder
 };
 
 struct EventResult {
-  bool routed = false;    // false: the event has no entry and gets the default handling
-  Brush brush;            // ControlColor
-  Icon icon;              // QueryDragIcon
-  long notifyResult = 0;  // SliderReleased
+  bool routed = false;           // false: the event has no entry and gets the default handling
+  std::optional<Colour> colour;  // ControlColor: the label's background, if not the window's
+  Icon icon;                     // QueryDragIcon
+  long notifyResult = 0;         // SliderReleased
 };
 
 // The object a modal dialog run delivers its initialisation and events to.

@@ -1,14 +1,11 @@
-// Paint, the window menu and mouse clicks on the client area.
+// The window menu and mouse clicks on the client area.
 
+#include "chart/cursor_readout.h"
 #include "resources/strings.h"
 #include "viewer/about_dlg.h"
 #include "viewer/flux_viewer_dlg.h"
 
 namespace helvarra {
-
-void CFluxViewerDlg::OnPaint() {
-  if (PaintFrame()) m_services.DefaultHandling();
-}
 
 void CFluxViewerDlg::OnSystemCommand(unsigned command, long /*extra*/) {
   if ((command & 0xFFF0) == resources::IDM_ABOUTBOX) {
@@ -22,6 +19,13 @@ void CFluxViewerDlg::OnSystemCommand(unsigned command, long /*extra*/) {
 void CFluxViewerDlg::OnLeftButtonDown(int x, int y) {
   if (m_bIdle == 1 && m_bFileLoaded == 1) ShowCursorReadout(x, y);
   m_services.DefaultHandling();
+}
+
+// On a surface of its own, leaving m_bIdle alone.
+void CFluxViewerDlg::ShowCursorReadout(int x, int y) {
+  auto s = m_services.AcquireWindowSurface();
+  DrawCursorReadout(*s, m_style, x, y, m_nStartMinute);
+  m_services.ReleaseWindowSurface(std::move(s));
 }
 
 }  // namespace helvarra

@@ -1,14 +1,13 @@
 #pragma once
-// The window, control, timer and dialog operations the viewer takes from the
-// platform. The drawing surfaces, the slider position, the timer stop and the
-// minimised state come with the chart's host.
+// The window, control, timer, dialog and drawing-surface operations the
+// viewer takes from the platform.
 
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "chart/chart_host.h"
+#include "chart/drawing_surface.h"
 #include "viewer/window_event.h"
 
 namespace helvarra {
@@ -23,8 +22,18 @@ struct ChosenPrinter {
   std::string deviceName;
 };
 
-class WindowServices : public ChartHost {
+class WindowServices {
  public:
+  virtual ~WindowServices() = default;
+
+  // Surfaces on the main window's client area; two may be held at once.
+  // Releasing returns 1 when the surface was released.
+  virtual std::unique_ptr<DrawingSurface> AcquireWindowSurface() = 0;
+  virtual int ReleaseWindowSurface(std::unique_ptr<DrawingSurface> surface) = 0;
+  // The surface of one paint cycle; used only for the minimised window.
+  virtual std::unique_ptr<DrawingSurface> BeginPaintCycle() = 0;
+  virtual void EndPaintCycle(std::unique_ptr<DrawingSurface> surface) = 0;
+
   // Runs a dialog from its template (102 the main dialog, delivering to
   // events; 100 the About box, over the main window) and returns its end code.
   virtual int RunModal(int templateId, DialogEvents* events) = 0;
@@ -35,12 +44,18 @@ class WindowServices : public ChartHost {
   virtual void WriteControls(int controlId, int check) = 0;
   virtual int ReadControls(int controlId) const = 0;
 
-  // The minimum stays 0; no notification follows a change.
+  // The slider limits a position to its range, 0 to its maximum, and never
+  // reports a negative position. The minimum stays 0; no notification
+  // follows a change.
+  virtual void SetSliderPos(int position) = 0;
+  virtual int GetSliderPos() const = 0;
   virtual void SetSliderMax(int maximum) = 0;
-  virtual void StartTimer() = 0;  // timer 1, every 2000 ms
+  // Timer 1, the browse timer, every 2000 ms; stopping it twice is harmless.
+  virtual void StartTimer() = 0;
+  virtual void StopTimer() = 0;
 
   // Modal; path and name only when the user confirms.
-  virtual std::optional<ChosenFile> ChooseOpenFile(std::string_view initialName, std::string_view filter) = 0;
+  virtual std::optional<ChosenFile> ChooseOpenFile(std::string_view filter) = 0;
   // Modal print dialog; nothing when it does not end with OK.
   virtual std::optional<ChosenPrinter> ChoosePrinter() = 0;
 
@@ -52,11 +67,16 @@ class WindowServices : public ChartHost {
   virtual bool HasSystemMenu() const = 0;
   virtual void AppendSystemMenuSeparator() = 0;
   virtual void AppendSystemMenuItem(std::string_view text, unsigned command) = 0;
-  virtual void SetWindowIcon(const Icon& icon, bool big) = 0;
+  virtual void SetWindowIcon(const Icon& icon) = 0;
   // The colour of active window borders, or the platform's stand-in for it.
   virtual Colour GetActiveBorderColour() const = 0;
-  // The base dialog's colour handling of a control; returns its brush.
-  virtual Brush DefaultControlColour(DrawingSurface& controlSurface, int controlId, int kind) = 0;
+
+  // The minimised window, and the sizes its icon is centred by.
+  virtual bool IsMinimised() const = 0;
+  virtual Size GetClientSize() const = 0;
+  virtual Size GetIconSize() const = 0;
+  // Paints the minimised window's background before its icon is drawn.
+  virtual void EraseIconBackground(DrawingSurface& paintSurface) = 0;
   // The platform's own handling of the event being dispatched.
   virtual void DefaultHandling() = 0;
 };

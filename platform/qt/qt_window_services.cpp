@@ -30,26 +30,6 @@ constexpr Colour kActiveBorderStandIn = kDialogWindowColour;
 
 constexpr int kTimerMilliseconds = 2000;
 
-// A control's drawing surface for its colour request: it only keeps the
-// background colour the viewer sets.
-class ControlColourProbe : public DrawingSurface {
- public:
-  Colour background = 0;
-  int PixelsPerInchY() const override { return 96; }
-  void SelectFont(const Font&) override {}
-  void SelectPen(const Pen&) override {}
-  void SelectBrush(const Brush&) override {}
-  void SetBackgroundColour(Colour c) override { background = c; }
-  void SetTextColour(Colour) override {}
-  void PutText(int, int, std::string_view) override {}
-  void MovePen(int, int) override {}
-  void DrawLineTo(int, int) override {}
-  void DrawRectangle(const Rect&) override {}
-  void FrameRectangle(const Rect&, const Brush&) override {}
-  Colour ReadPixel(int, int) const override { return 0; }
-  void DrawIconAt(int, int, const Icon&) override {}
-};
-
 }  // namespace
 
 QtWindowServices::QtWindowServices()
@@ -176,8 +156,8 @@ void QtWindowServices::StartTimer() { timer_.start(); }
 
 void QtWindowServices::StopTimer() { timer_.stop(); }
 
-std::optional<ChosenFile> QtWindowServices::ChooseOpenFile(std::string_view initialName, std::string_view filter) {
-  if (fileChooser) return fileChooser(initialName, filter);
+std::optional<ChosenFile> QtWindowServices::ChooseOpenFile(std::string_view filter) {
+  if (fileChooser) return fileChooser(filter);
   return RunOpenFileDialog(dialog_.get(), filter);
 }
 
@@ -213,24 +193,15 @@ void QtWindowServices::AppendSystemMenuItem(std::string_view text, unsigned comm
                                   [this, command] { Deliver({.kind = EventKind::SystemCommand, .command = command}); });
 }
 
-void QtWindowServices::SetWindowIcon(const Icon& icon, bool big) {
-  if (dialog_ && big) dialog_->setWindowIcon(ProgramIcon(icon.resourceId));
+void QtWindowServices::SetWindowIcon(const Icon& icon) {
+  if (dialog_) dialog_->setWindowIcon(ProgramIcon(icon.resourceId));
 }
 
 Colour QtWindowServices::GetActiveBorderColour() const { return kActiveBorderStandIn; }
 
-Brush QtWindowServices::DefaultControlColour(DrawingSurface& controlSurface, int, int) {
-  controlSurface.SetBackgroundColour(kActiveBorderStandIn);
-  return MakeSolidBrush(kActiveBorderStandIn);
-}
-
 QColor QtWindowServices::ControlBackground(int controlId, int kind) {
-  ControlColourProbe probe;
-  probe.background = kActiveBorderStandIn;
-  const EventResult r =
-      Deliver({.kind = EventKind::ControlColor, .id = controlId, .controlKind = kind, .controlSurface = &probe});
-  if (!r.routed || probe.background == kActiveBorderStandIn) return {};
-  return ToQColor(probe.background);
+  const EventResult r = Deliver({.kind = EventKind::ControlColor, .id = controlId, .controlKind = kind});
+  return r.colour ? ToQColor(*r.colour) : QColor();
 }
 
 std::unique_ptr<DrawingSurface> QtWindowServices::AcquireWindowSurface() {

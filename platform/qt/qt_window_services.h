@@ -29,7 +29,7 @@ class QtWindowServices : public WindowServices {
   void SetSliderMax(int maximum) override;
   void StartTimer() override;
   void StopTimer() override;
-  std::optional<ChosenFile> ChooseOpenFile(std::string_view initialName, std::string_view filter) override;
+  std::optional<ChosenFile> ChooseOpenFile(std::string_view filter) override;
   std::optional<ChosenPrinter> ChoosePrinter() override;
   void ShowWarning(std::string_view text) override;
   void ShowMessage(std::string_view text) override;
@@ -37,12 +37,10 @@ class QtWindowServices : public WindowServices {
   bool HasSystemMenu() const override { return true; }
   void AppendSystemMenuSeparator() override;
   void AppendSystemMenuItem(std::string_view text, unsigned command) override;
-  void SetWindowIcon(const Icon& icon, bool big) override;
+  void SetWindowIcon(const Icon& icon) override;
   Colour GetActiveBorderColour() const override;
-  Brush DefaultControlColour(DrawingSurface& controlSurface, int controlId, int kind) override;
   void DefaultHandling() override;
 
-  // ChartHost
   std::unique_ptr<DrawingSurface> AcquireWindowSurface() override;
   int ReleaseWindowSurface(std::unique_ptr<DrawingSurface> surface) override;
   std::unique_ptr<DrawingSurface> BeginPaintCycle() override;
@@ -66,7 +64,7 @@ class QtWindowServices : public WindowServices {
   bool TimerRunning() const { return timer_.isActive(); }
 
   // Seams in place of the modal dialogs, for tests and scripted runs.
-  std::function<std::optional<ChosenFile>(std::string_view initialName, std::string_view filter)> fileChooser;
+  std::function<std::optional<ChosenFile>(std::string_view filter)> fileChooser;
   std::function<std::optional<ChosenPrinter>()> printerChooser;
   enum class MessageKind { Warning, Message, Error };
   std::function<void(MessageKind, const std::string&)> messageShown;

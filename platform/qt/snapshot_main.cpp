@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "data/file_report.h"
+#include "data/flux_data_file.h"
 #include "platform/qt/qt_icon.h"
 #include "platform/qt/snapshot_options.h"
 #include "platform/qt/snapshot_window.h"
@@ -66,21 +67,21 @@ void Say(std::string_view text) {
   std::fprintf(stderr, "tarrawin-snapshot: %.*s\n", static_cast<int>(text.size()), text.data());
 }
 
-// --info: the reader's account of the file, on standard output.
+// --info: the decoder's account of the file, on standard output.
 int Describe(const Options& options) {
   helvarra::FluxDataFile file;
   const std::string path = QFileInfo(QString::fromStdString(options.file)).absoluteFilePath().toStdString();
-  if (!file.Open(path)) {
-    Say("Failed to open " + path);
-    return kExitNotDrawn;
-  }
   try {
-    const std::string report = helvarra::FormatFileReport(file);
-    std::fwrite(report.data(), 1, report.size(), stdout);
+    if (!file.Open(path)) {
+      Say("Failed to open " + path);
+      return kExitNotDrawn;
+    }
   } catch (const helvarra::FileError& error) {
     Say(error.Message());
     return kExitNotDrawn;
   }
+  const std::string report = helvarra::FormatFileReport(file.GetFilePath(), file.Table());
+  std::fwrite(report.data(), 1, report.size(), stdout);
   return kExitWritten;
 }
 

@@ -97,23 +97,23 @@ TEST_P(ArchiveVariantTest, OpensDrawsBrowsesReadsOutAndPrints) {
   OpenPath(Path(), std::filesystem::path(Path()).filename().string());
   CheckOpened();
   EXPECT_EQ(dlg.m_nStartMinute, 23 * 60 + 51);
-  EXPECT_GT(CountColour({80, 10, 680, 510}, dlg.m_crChannel[7]), 100);
+  EXPECT_GT(CountColour({80, 10, 680, 510}, dlg.m_style.m_crChannel[7]), 100);
   EXPECT_TRUE(ShowsLarge(690, 10, "Learmonth     "));
 
   // A value beyond the fields' old six characters reaches the top of the
   // plot, as its full value does: row 100 log10(2000307) - 69 is above it.
   int top = 0;
-  for (int x = 80; x < 680; ++x) top += Pixel(x, 10) == dlg.m_crChannel[7];
+  for (int x = 80; x < 680; ++x) top += Pixel(x, 10) == dlg.m_style.m_crChannel[7];
   EXPECT_GT(top, 0);
 
   // The read-out on the trace; then a browse to the end of the file.
   QPoint hit(-1, -1);
   for (int x = 200; x < 600 && hit.x() < 0; ++x)
     for (int y = 10; y < 510 && hit.x() < 0; ++y)
-      if (Pixel(x, y) == dlg.m_crChannel[7]) hit = QPoint(x, y);
+      if (Pixel(x, y) == dlg.m_style.m_crChannel[7]) hit = QPoint(x, y);
   ASSERT_GE(hit.x(), 0);
   dlg.Dispatch({.kind = EventKind::LeftButtonDown, .x = hit.x(), .y = hit.y()});
-  EXPECT_TRUE(Shows(690, 80, "15400 MHZ", dlg.m_fontSmall, dlg.m_crText));
+  EXPECT_TRUE(Shows(690, 80, "15400 MHZ", dlg.m_style.m_fontSmall, dlg.m_style.m_crText));
   dlg.Dispatch({.kind = EventKind::Command, .id = 1001});
   int ticks = 0;
   for (; dlg.m_bBrowsing == 1 && ticks < 10; ++ticks) services.Deliver({.kind = EventKind::TimerTick, .id = 1});

@@ -90,33 +90,36 @@ TEST_F(DialogTest, CheckBoxBeforeAFileFlipsItsFlagAndDrawsNothing) {
   EXPECT_EQ(Snapshot(), before);
   Open("later.apl", Minutes(12, 0, 1900));
   // Drawn as the flags are: no 2695 MHz trace.
-  EXPECT_EQ(CountColour({80, 10, 680, 510}, dlg.m_crChannel[4]), 0);
-  EXPECT_GT(CountColour({80, 10, 680, 510}, dlg.m_crChannel[3]), 0);
+  EXPECT_EQ(CountColour({80, 10, 680, 510}, dlg.m_style.m_crChannel[4]), 0);
+  EXPECT_GT(CountColour({80, 10, 680, 510}, dlg.m_style.m_crChannel[3]), 0);
   Click(1010);
-  EXPECT_GT(CountColour({80, 10, 680, 510}, dlg.m_crChannel[4]), 0);
+  EXPECT_GT(CountColour({80, 10, 680, 510}, dlg.m_style.m_crChannel[4]), 0);
 }
 
-TEST_F(DialogTest, OpeningShowsThePanelAndTheFirstOpenTheChart) {
-  Open("first.apl", Minutes(12, 0, 1900));
+// Every open shows the file it names: its panel, with nothing of the longer
+// name or the start texts before it, and its chart, which a redraw leaves
+// as it is.
+TEST_F(DialogTest, OpeningShowsThePanelAndTheChartOfTheFileItNames) {
+  Open("sagamore.k7osi", Minutes(12, 0, 1900));
   EXPECT_EQ(dlg.m_nRecordCount, 1900);
   EXPECT_EQ(services.MainWindow()->Slider()->maximum(), 1840);
-  EXPECT_TRUE(Shows(160, 545, "14-05-24 ", dlg.m_fontSmall));
-  EXPECT_TRUE(Shows(160, 560, "12:00 UT ", dlg.m_fontSmall));
-  EXPECT_TRUE(Shows(530, 560, "12:31 UT ", dlg.m_fontSmall));
-  EXPECT_TRUE(Shows(690, 35, "File Name: ", dlg.m_fontSmall));
-  EXPECT_TRUE(Shows(690, 50, "first.apl", dlg.m_fontSmall));
-  EXPECT_GT(CountColour({80, 10, 680, 510}, dlg.m_crChannel[0]), 0);
+  EXPECT_TRUE(Shows(160, 545, "14-05-24 ", dlg.m_style.m_fontSmall));
+  EXPECT_TRUE(Shows(530, 560, "12:31 UT ", dlg.m_style.m_fontSmall));
+  EXPECT_TRUE(Shows(690, 35, "File Name: ", dlg.m_style.m_fontSmall));
+  EXPECT_GT(CountColour({80, 10, 680, 510}, dlg.m_style.m_crChannel[0]), 0);
+  dlg.Dispatch({.kind = EventKind::Paint});  // the start texts 5 pixels further left
+  EXPECT_TRUE(Shows(155, 545, "14-05-24 ", dlg.m_style.m_fontSmall));
 
-  // A repaint draws the start texts 5 pixels further left.
-  dlg.Dispatch({.kind = EventKind::Paint});
-  EXPECT_TRUE(Shows(155, 545, "14-05-24 ", dlg.m_fontSmall));
-
-  // The second open draws the panel only.
-  const QImage chart = Snapshot().copy(80, 10, 600, 500);
-  Open("second.apl", Minutes(6, 0, 61));
-  EXPECT_EQ(Snapshot().copy(80, 10, 600, 500), chart);
+  const QImage first = Snapshot().copy(80, 10, 600, 500);
+  Open("sagamore.k7", Minutes(6, 0, 61));
   EXPECT_EQ(services.MainWindow()->Slider()->maximum(), 1);
-  EXPECT_TRUE(Shows(160, 560, "06:00 UT ", dlg.m_fontSmall));
+  EXPECT_TRUE(Shows(690, 50, "sagamore.k7   ", dlg.m_style.m_fontSmall));
+  EXPECT_TRUE(Shows(160, 560, "06:00 UT ", dlg.m_style.m_fontSmall));
+  EXPECT_EQ(CountColour({155, 545, 160, 573}, dlg.m_style.m_crBackground), 5 * 28);
+  const QImage second = Snapshot().copy(80, 10, 600, 500);
+  EXPECT_NE(second, first);
+  PlotAt(0);
+  EXPECT_EQ(Snapshot().copy(80, 10, 600, 500), second);
 }
 
 TEST_F(DialogTest, SliderMaximumIsSixtyRecordsBeforeTheEnd) {
@@ -146,7 +149,7 @@ TEST_F(DialogTest, AnUnknownStationCodeShowsUnknownSite) {
   std::string bytes;
   for (int i = 0; i < 100; ++i) bytes += RecordLine("XXXX", 24, 5, 14, 3, i / 60, i % 60, {5, 5, 5, 5, 5, 5, 5, 5});
   Open("unknown.apl", bytes);
-  const QImage expected = Rendered(690, 10, "Unknown Site  ", dlg.m_fontLarge);
+  const QImage expected = Rendered(690, 10, "Unknown Site  ", dlg.m_style.m_fontLarge);
   for (int y = 10; y < 28; ++y)
     for (int x = 690; x < 798; ++x) ASSERT_EQ(Pixel(x, y), qt::FromQRgb(expected.pixel(x, y))) << x << "," << y;
 }
@@ -198,7 +201,7 @@ TEST_F(DialogTest, ChannelLabelsStandOnTheirColours) {
     int band = 0;
     for (int y = 0; y < box.height(); ++y)
       for (int x = 0; x < box.width(); ++x)
-        band += qt::FromQRgb(box.pixel(x, y)) == dlg.m_crChannel[static_cast<std::size_t>(k)];
+        band += qt::FromQRgb(box.pixel(x, y)) == dlg.m_style.m_crChannel[static_cast<std::size_t>(k)];
     EXPECT_GT(band, 100) << k;
   }
 }

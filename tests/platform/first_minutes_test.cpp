@@ -77,7 +77,7 @@ TEST_F(FirstMinutesTest, EveryControlTextFitsItsBox) {
       // cut by nothing.
       QImage image(box->size(), QImage::Format_RGB32);
       box->render(&image);
-      const QColor band = qt::ToQColor(dlg.m_crChannel[static_cast<std::size_t>(c.id - 1006)]);
+      const QColor band = qt::ToQColor(dlg.m_style.m_crChannel[static_cast<std::size_t>(c.id - 1006)]);
       int left = image.width(), right = -1;
       for (int x = 0; x < image.width(); ++x)
         if (image.pixelColor(x, image.height() / 2 - 6) == band) left = std::min(left, x), right = x;
@@ -149,12 +149,12 @@ TEST_F(FirstMinutesTest, AnAccentedFileNameIsDrawnAsItsCharacters) {
   // Ten characters in ten cells: the accented letter is one glyph, and the
   // cell after the name stays empty.
   QImage expected(8, 13, QImage::Format_RGB32);
-  expected.fill(qt::ToQColor(dlg.m_crBackground));
+  expected.fill(qt::ToQColor(dlg.m_style.m_crBackground));
   {
     QPainter p(&expected);
-    p.setFont(qt::ToQFont(dlg.m_fontSmall));
+    p.setFont(qt::ToQFont(dlg.m_style.m_fontSmall));
     p.setPen(Qt::black);
-    p.drawText(0, QFontMetrics(qt::ToQFont(dlg.m_fontSmall)).ascent(), QString(QChar(0xE9)));
+    p.drawText(0, QFontMetrics(qt::ToQFont(dlg.m_style.m_fontSmall)).ascent(), QString(QChar(0xE9)));
   }
   for (int y = 0; y < 13; ++y)
     for (int x = 0; x < 8; ++x)

@@ -45,8 +45,8 @@ TEST_F(OpenGivenFileTest, ADroppedFileOpensAsIfChosenWithFiles) {
   Drop({QString::fromStdString((dir / "dropped.apl").string()), QString::fromStdString((dir / "second.apl").string())});
   EXPECT_EQ(dlg.m_bFileLoaded, 1);
   EXPECT_EQ(dlg.m_strPathName, (dir / "dropped.apl").string());  // the first of several
-  EXPECT_TRUE(Shows(690, 50, "dropped.apl", dlg.m_fontSmall));
-  EXPECT_GT(CountColour({80, 10, 680, 510}, dlg.m_crChannel[7]), 0);  // the first open's chart
+  EXPECT_TRUE(Shows(690, 50, "dropped.apl", dlg.m_style.m_fontSmall));
+  EXPECT_GT(CountColour({80, 10, 680, 510}, dlg.m_style.m_crChannel[7]), 0);  // the first open's chart
   EXPECT_TRUE(messages.empty());
 
   const std::string missing = (dir / "missing.apl").string();

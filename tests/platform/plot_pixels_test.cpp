@@ -95,24 +95,28 @@ TEST_F(PlotPixelsTest, EveryChannelDrawsInItsOwnColourAndTheLaterChannelWins) {
        }));
   PlotAt(0);
   for (int k = 0; k < kChannelCount; ++k)
-    EXPECT_GT(CountColour({80, 10, 128, 510}, dlg.m_crChannel[static_cast<std::size_t>(k)]), 0) << "channel " << k;
+    EXPECT_GT(CountColour({80, 10, 128, 510}, dlg.m_style.m_crChannel[static_cast<std::size_t>(k)]), 0)
+        << "channel " << k;
   // Where all eight strokes coincide (column 130, from 12:03:30), the
   // last-drawn channel, 15400 MHz, shows.
-  EXPECT_EQ(Pixel(130, 300), dlg.m_crChannel[7]);
+  EXPECT_EQ(Pixel(130, 300), dlg.m_style.m_crChannel[7]);
 }
 
 TEST_F(PlotPixelsTest, ChannelsSwitchedOffLeaveOnlyGridAndAxis) {
   Open("off.apl", Seconds(12, 0, 0, 1900, [](int) { return Values{10, 30, 100, 300, 1000, 3000, 10000, 30000}; }));
   ShowOnly({});
   PlotAt(0);
-  for (Colour c : dlg.m_crChannel) EXPECT_EQ(CountColour({78, 0, 690, 540}, c), 0);
+  for (Colour c : dlg.m_style.m_crChannel) EXPECT_EQ(CountColour({78, 0, 690, 540}, c), 0);
   // The decade grid: dots in the grid colour, gaps in the background colour.
-  EXPECT_GT(CountColour({80, 479, 680, 480}, dlg.m_crGrid), 100);
-  EXPECT_EQ(CountColour({80, 479, 680, 480}, dlg.m_crGrid) + CountColour({80, 479, 680, 480}, dlg.m_crBackground), 600);
+  EXPECT_GT(CountColour({80, 479, 680, 480}, dlg.m_style.m_crGrid), 100);
+  EXPECT_EQ(CountColour({80, 479, 680, 480}, dlg.m_style.m_crGrid) +
+                CountColour({80, 479, 680, 480}, dlg.m_style.m_crBackground),
+            600);
   // Minute ticks: white from y 511 to 515, or grey to 520 every five minutes.
   for (int x = 80; x <= 680; x += 20) {
     const Rect tick{x, 511, x + 1, 521};
-    EXPECT_EQ(CountColour(tick, dlg.m_crText) + CountColour(tick, dlg.m_crGrid) / 2, 5) << "tick at " << x;
+    EXPECT_EQ(CountColour(tick, dlg.m_style.m_crText) + CountColour(tick, dlg.m_style.m_crGrid) / 2, 5)
+        << "tick at " << x;
   }
 }
 
@@ -121,11 +125,11 @@ TEST_F(PlotPixelsTest, FirstTickOfAWindowAtMidnightReads2400) {
   PlotAt(0);
   // Render "24:00" and "00:10" the way the plotter does and compare.
   qt::QtCanvas reference(QSize(798, 574));
-  reference.Image().fill(qt::ToQColor(dlg.m_crBackground));
+  reference.Image().fill(qt::ToQColor(dlg.m_style.m_crBackground));
   {
     qt::QtWindowSurface s(reference);
-    s.SetBackgroundColour(dlg.m_crBackground);
-    s.SelectFont(dlg.m_fontSmall);
+    s.SetBackgroundColour(dlg.m_style.m_crBackground);
+    s.SelectFont(dlg.m_style.m_fontSmall);
     s.PutText(65, 522, "24:00");
     s.PutText(265, 522, "00:10");
   }

@@ -1,7 +1,6 @@
 #pragma once
-// The real viewer on the real Qt window: the dialog object, its window
-// services and its shown window, with the file and print dialogs and the
-// message boxes replaced by scripted answers.
+// The real viewer on the real Qt window, driven by the scripted viewer, with
+// what tests of pixels need: pixels, colours counted, texts as drawn.
 
 #include <gtest/gtest.h>
 #include <QApplication>
@@ -9,9 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/qt/qt_settle.h"
-#include "platform/qt/qt_window_services.h"
 #include "platform/qt/qt_window_surface.h"
+#include "platform/qt/scripted_viewer.h"
 #include "tests/support/record_text.h"
 #include "viewer/flux_viewer_dlg.h"
 
@@ -19,16 +17,7 @@ namespace helvarra::test {
 
 class QtViewerTest : public ::testing::Test {
  protected:
-  QtViewerTest() {
-    services.messageShown = [this](qt::QtWindowServices::MessageKind, const std::string& text) {
-      messages.push_back(text);
-    };
-    services.OpenMainWindow(&dlg);
-    Settle();
-  }
-  ~QtViewerTest() override { services.CloseMainWindow(); }
-
-  static void Settle() { qt::Settle(); }
+  static void Settle() { qt::ScriptedViewer::Settle(); }
 
   // Writes a data file and opens it through "&Files".
   void Open(const std::string& name, const std::string& bytes) {
@@ -36,13 +25,7 @@ class QtViewerTest : public ::testing::Test {
     WriteFile(path, bytes);
     OpenPath(path.string(), name);
   }
-  void OpenPath(const std::string& path, const std::string& name) {
-    services.fileChooser = [path, name](std::string_view, std::string_view) {
-      return std::optional<ChosenFile>(ChosenFile{path, name});
-    };
-    dlg.Dispatch({.kind = EventKind::Command, .id = 1000});
-    Settle();
-  }
+  void OpenPath(const std::string& path, const std::string& name) { viewer.Open(path, name); }
   // Plots the window of a record index, as a slider release there would.
   void PlotAt(int index) {
     dlg.m_nRecordIndex = index;
@@ -69,10 +52,10 @@ class QtViewerTest : public ::testing::Test {
   // The pixels a text leaves when drawn alone at (x, y).
   QImage Rendered(int x, int y, const std::string& text, const Font& font, Colour textColour = 0) {
     qt::QtCanvas reference(QSize(798, 574));
-    reference.Image().fill(qt::ToQColor(dlg.m_crBackground));
+    reference.Image().fill(qt::ToQColor(dlg.m_style.m_crBackground));
     {
       qt::QtWindowSurface s(reference);
-      s.SetBackgroundColour(dlg.m_crBackground);
+      s.SetBackgroundColour(dlg.m_style.m_crBackground);
       s.SetTextColour(textColour);
       s.SelectFont(font);
       s.PutText(x, y, text);
@@ -92,7 +75,7 @@ class QtViewerTest : public ::testing::Test {
   // Whether the window shows the text at (x, y) in the large font, and only
   // it, to the window's right edge (nothing of an earlier text beside it).
   bool ShowsLarge(int x, int y, const std::string& text) {
-    const QImage expected = Rendered(x, y, text, dlg.m_fontLarge);
+    const QImage expected = Rendered(x, y, text, dlg.m_style.m_fontLarge);
     for (int yy = y; yy < y + 18; ++yy)
       for (int xx = x; xx < 798; ++xx)
         if (Pixel(xx, yy) != qt::FromQRgb(expected.pixel(xx, yy))) return false;
@@ -100,9 +83,10 @@ class QtViewerTest : public ::testing::Test {
   }
 
   TempDir dir;
-  qt::QtWindowServices services;
-  CFluxViewerDlg dlg{services};
-  std::vector<std::string> messages;
+  qt::ScriptedViewer viewer;
+  qt::QtWindowServices& services = viewer.Services();
+  CFluxViewerDlg& dlg = viewer.Dialog();
+  const std::vector<std::string>& messages = viewer.Messages();
 };
 
 }  // namespace helvarra::test

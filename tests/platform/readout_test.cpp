@@ -25,7 +25,7 @@ class ReadoutTest : public QtViewerTest {
     QTest::mouseRelease(services.MainWindow(), Qt::LeftButton, {}, QPoint(x, y));
   }
   bool Line(int line, const std::string& text) {
-    return Shows(690, 80 + 15 * line, text, dlg.m_fontSmall, dlg.m_crText);
+    return Shows(690, 80 + 15 * line, text, dlg.m_style.m_fontSmall, dlg.m_style.m_crText);
   }
   static constexpr const char* kBlank = "             ";
 };
@@ -35,7 +35,7 @@ TEST_F(ReadoutTest, AClickOnATraceNamesItsChannel) {
     QPoint hit(-1, -1);
     for (int x = 300; x < 600 && hit.x() < 0; ++x)
       for (int y = 10; y < 510 && hit.x() < 0; ++y)
-        if (Pixel(x, y) == dlg.m_crChannel[static_cast<std::size_t>(k)]) hit = QPoint(x, y);
+        if (Pixel(x, y) == dlg.m_style.m_crChannel[static_cast<std::size_t>(k)]) hit = QPoint(x, y);
     ASSERT_GE(hit.x(), 0) << k;
     ClickAt(hit.x(), hit.y());
     EXPECT_TRUE(Line(0, std::string(kChannels[static_cast<std::size_t>(k)].label))) << k;

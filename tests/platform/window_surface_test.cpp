@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "chart/chart_layout.h"
+#include "data/channels.h"
 #include "platform/qt/qt_window_surface.h"
 
 namespace helvarra::test {
@@ -36,7 +37,7 @@ class WindowSurfaceTest : public ::testing::Test {
 
 TEST_F(WindowSurfaceTest, StraightStrokesCoverStartToJustBeforeTheEnd) {
   qt::QtWindowSurface s(canvas);
-  s.SelectPen(MakePen(PenStyle::Solid, 2, kChannelColours[0]));
+  s.SelectPen(MakePen(PenStyle::Solid, 2, Channel(0).colour));
   s.MovePen(80, 379);
   s.DrawLineTo(80, 279);  // upwards
   s.MovePen(120, 279);
@@ -48,13 +49,13 @@ TEST_F(WindowSurfaceTest, StraightStrokesCoverStartToJustBeforeTheEnd) {
   s.DrawLineTo(300, 516);
   s.MovePen(400, 50);
   s.DrawLineTo(410, 50);
-  EXPECT_EQ(Rows(79, kChannelColours[0]), Range(280, 379));
-  EXPECT_EQ(Rows(80, kChannelColours[0]), Range(280, 379));
-  EXPECT_TRUE(Rows(81, kChannelColours[0]).empty());
-  EXPECT_EQ(Rows(119, kChannelColours[0]), Range(279, 378));
-  EXPECT_EQ(Rows(120, kChannelColours[0]), Range(279, 378));
-  EXPECT_TRUE(Rows(199, kChannelColours[0]).empty());
-  EXPECT_TRUE(Rows(200, kChannelColours[0]).empty());
+  EXPECT_EQ(Rows(79, Channel(0).colour), Range(280, 379));
+  EXPECT_EQ(Rows(80, Channel(0).colour), Range(280, 379));
+  EXPECT_TRUE(Rows(81, Channel(0).colour).empty());
+  EXPECT_EQ(Rows(119, Channel(0).colour), Range(279, 378));
+  EXPECT_EQ(Rows(120, Channel(0).colour), Range(279, 378));
+  EXPECT_TRUE(Rows(199, Channel(0).colour).empty());
+  EXPECT_TRUE(Rows(200, Channel(0).colour).empty());
   EXPECT_EQ(Rows(300, kTextColour), Range(511, 515));
   EXPECT_EQ(At(400, 50), kTextColour);
   EXPECT_EQ(At(409, 50), kTextColour);
@@ -63,7 +64,8 @@ TEST_F(WindowSurfaceTest, StraightStrokesCoverStartToJustBeforeTheEnd) {
 
 TEST_F(WindowSurfaceTest, EveryChartColourReadsBackExactly) {
   qt::QtWindowSurface s(canvas);
-  std::vector<Colour> colours(kChannelColours.begin(), kChannelColours.end());
+  std::vector<Colour> colours;
+  for (const ChannelInfo& c : kChannels) colours.push_back(c.colour);
   colours.insert(colours.end(), {kGridColour, kTextColour, kBack});
   for (std::size_t i = 0; i < colours.size(); ++i) {
     const int x = 100 + 10 * static_cast<int>(i);
@@ -134,7 +136,7 @@ TEST_F(WindowSurfaceTest, TwoSurfacesDrawAtOnceEachWithItsOwnState) {
   outer->SelectFont(MakePointFont(kSmallFontFace, kSmallFontTenths, *outer));
   {
     qt::QtWindowSurface inner(canvas);  // a fresh state: default colours
-    inner.SelectPen(MakePen(PenStyle::Solid, 2, kChannelColours[4]));
+    inner.SelectPen(MakePen(PenStyle::Solid, 2, Channel(4).colour));
     inner.MovePen(300, 100);
     inner.DrawLineTo(300, 120);
     inner.SelectFont(outer->PixelsPerInchY() == 96 ? MakePointFont(kSmallFontFace, 100, inner) : Font{});
@@ -142,7 +144,7 @@ TEST_F(WindowSurfaceTest, TwoSurfacesDrawAtOnceEachWithItsOwnState) {
   }
   outer->PutText(500, 100, " ");
   outer.reset();
-  EXPECT_EQ(At(300, 110), kChannelColours[4]);
+  EXPECT_EQ(At(300, 110), Channel(4).colour);
   EXPECT_EQ(At(403, 105), 0xFFFFFFu);
   EXPECT_EQ(At(503, 105), kBack);
 }

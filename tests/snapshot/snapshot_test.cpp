@@ -207,7 +207,7 @@ TEST_F(SnapshotTest, ChannelsAreChosenBeforeTheFirstWindowIsDrawn) {
   for (int y = 10; y < 510; ++y)
     for (int x = 80; x < 680; ++x)
       for (int k = 0; k < 8; ++k)
-        drawn[k] += qt::FromQRgb(picture.pixel(x, y)) == dlg.m_crChannel[static_cast<std::size_t>(k)];
+        drawn[k] += qt::FromQRgb(picture.pixel(x, y)) == dlg.m_style.m_crChannel[static_cast<std::size_t>(k)];
   EXPECT_GT(drawn[0], 100);
   EXPECT_GT(drawn[7], 100);
   for (int k = 1; k < 7; ++k) EXPECT_EQ(drawn[k], 0) << k;
@@ -264,9 +264,10 @@ TEST_F(SnapshotTest, InfoSaysWhatWasReadAndWritesNothing) {
   std::filesystem::copy_file(HELVARRA_SOURCE_DIR "/samples/15MAY24.APL.gz", copy);
   const Outcome day = Snap({"--info", QString::fromStdString(copy.string())});
   ASSERT_EQ(day.status, 0) << day.err;
-  for (const char* line : {"Layout: archive text, 8-wide values (82-character lines), LF line ends, gzip-compressed",
-                           "Records: 43160", "First: 2024-05-14 22:30:00 UT", "Last: 2024-05-15 10:29:59 UT",
-                           "Station: Learmonth (LEAR)", "Records re-synchronised: 1"})
+  for (const char* line :
+       {"Layout: 8-wide values in the archive's columns, from 18 (82-character lines), LF line ends, gzip-compressed",
+        "Records: 43160", "First: 2024-05-14 22:30:00 UT", "Last: 2024-05-15 10:29:59 UT", "Station: Learmonth (LEAR)",
+        "Records re-synchronised: 1"})
     EXPECT_NE(day.out.find(line), std::string::npos) << line << "\n" << day.out;
   const std::string missing = (dir / "missing.apl.gz").string();
   const Outcome gone = Snap({"--info", QString::fromStdString(missing)});

@@ -154,9 +154,8 @@ int FakeWindowServices::ReadControls(int controlId) const {
   return it == checks.end() ? 0 : it->second;
 }
 
-std::optional<ChosenFile> FakeWindowServices::ChooseOpenFile(std::string_view initialName, std::string_view filter) {
+std::optional<ChosenFile> FakeWindowServices::ChooseOpenFile(std::string_view filter) {
   ++fileDialogs;
-  fileDialogInitialName = std::string(initialName);
   fileDialogFilter = std::string(filter);
   return fileChoice;
 }
@@ -174,11 +173,6 @@ void FakeWindowServices::NextPrinter(std::string device, int beginResult, Size p
   printerDevice = std::move(device);
   printerBeginResult = beginResult;
   printerPage = page;
-}
-
-Brush FakeWindowServices::DefaultControlColour(DrawingSurface& controlSurface, int, int) {
-  controlSurface.SetBackgroundColour(kBorderColour);
-  return Brush{kBorderColour};
 }
 
 void FakeWindowServices::SetPixel(int x, int y, Colour c) {

@@ -105,13 +105,11 @@ class FakeWindowServices : public WindowServices {
 
   FakeWindowServices();
 
-  // WindowSurfaces
   std::unique_ptr<DrawingSurface> AcquireWindowSurface() override;
   int ReleaseWindowSurface(std::unique_ptr<DrawingSurface> surface) override;
   std::unique_ptr<DrawingSurface> BeginPaintCycle() override;
   void EndPaintCycle(std::unique_ptr<DrawingSurface> surface) override;
 
-  // ChartHost
   void SetSliderPos(int position) override;
   int GetSliderPos() const override { return sliderPos; }
   void StopTimer() override;
@@ -127,7 +125,7 @@ class FakeWindowServices : public WindowServices {
   int ReadControls(int controlId) const override;
   void SetSliderMax(int maximum) override;
   void StartTimer() override;
-  std::optional<ChosenFile> ChooseOpenFile(std::string_view initialName, std::string_view filter) override;
+  std::optional<ChosenFile> ChooseOpenFile(std::string_view filter) override;
   std::optional<ChosenPrinter> ChoosePrinter() override;
   void ShowWarning(std::string_view text) override { messages.push_back({MessageKind::Warning, std::string(text)}); }
   void ShowMessage(std::string_view text) override { messages.push_back({MessageKind::Plain, std::string(text)}); }
@@ -137,9 +135,8 @@ class FakeWindowServices : public WindowServices {
   void AppendSystemMenuItem(std::string_view text, unsigned command) override {
     systemMenu.push_back({std::string(text), command});
   }
-  void SetWindowIcon(const Icon& icon, bool big) override { windowIcons.push_back({icon, big}); }
+  void SetWindowIcon(const Icon& icon) override { windowIcons.push_back(icon); }
   Colour GetActiveBorderColour() const override { return kBorderColour; }
-  Brush DefaultControlColour(DrawingSurface& controlSurface, int controlId, int kind) override;
   void DefaultHandling() override { ++defaultHandling; }
 
   // Test side.
@@ -163,13 +160,13 @@ class FakeWindowServices : public WindowServices {
   int timerStarts = 0, timerStops = 0;
   std::vector<Message> messages;
   std::vector<std::pair<std::string, unsigned>> systemMenu;  // "" : a separator
-  std::vector<std::pair<Icon, bool>> windowIcons;
+  std::vector<Icon> windowIcons;
   int defaultHandling = 0;
   std::vector<int> endModalCodes;
   std::vector<int> modalRuns;  // template ids
   std::optional<ChosenFile> fileChoice;
   int fileDialogs = 0;
-  std::string fileDialogInitialName, fileDialogFilter;  // as the last dialog got them
+  std::string fileDialogFilter;  // as the last dialog got it
   std::optional<std::string> printerDevice;
   int printerBeginResult = 1;
   Size printerPage;

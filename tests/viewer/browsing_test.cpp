@@ -140,22 +140,3 @@ TEST(BrowseEdgeTest, StepBackStopsAtTheFirstRecordOfASparseFile) {
 
 }  // namespace
 }  // namespace helvarra::test
-
-namespace helvarra::test {
-namespace {
-
-// A browse whose file goes bad under it (here, cut down to one short line)
-// stops before it says so, rather than stacking a message every tick.
-TEST_F(BrowseTest, AFileErrorDuringABrowseStopsItAndIsShownOnce) {
-  v.Send(EventKind::Command, 1001);
-  v.Write("day.apl", "short\n");
-  Tick();
-  EXPECT_FALSE(v.fake.timerRunning);
-  EXPECT_EQ(v.dlg.m_bBrowsing, 0);
-  EXPECT_EQ(v.dlg.m_bIdle, 1);
-  ASSERT_EQ(v.fake.messages.size(), 1u);
-  EXPECT_EQ(v.fake.messages[0].text, "Seek failed on " + (v.dir / "day.apl").string());
-}
-
-}  // namespace
-}  // namespace helvarra::test

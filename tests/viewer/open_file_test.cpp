@@ -5,12 +5,14 @@
 
 #include <filesystem>
 
+#include "resources/dialog_templates.h"
 #include "tests/support/fake_window_services.h"
 
 namespace helvarra::test {
 namespace {
 
 using Kind = FakeWindowServices::MessageKind;
+namespace res = resources;
 
 struct Placed {
   int x, y;
@@ -30,9 +32,15 @@ TEST(OpenFileTest, DrawsThePanelInOrder) {
   const std::string bytes = FakeViewer::Series(FakeViewer::Second(9, 58, 30), 7200);
   v.fake.ClearLog();
   v.Open("day.apl", bytes);
-  const std::vector<Placed> expected{{690, 80, std::string(10, ' '), "Courier"},
-                                     {690, 95, std::string(10, ' '), "Courier"},
-                                     {690, 110, std::string(12, ' '), "Courier"},
+  const std::string blanks(14, ' ');
+  const std::vector<Placed> expected{{690, 80, blanks.substr(0, 10), "Courier"},
+                                     {690, 95, blanks.substr(0, 10), "Courier"},
+                                     {690, 110, blanks.substr(0, 12), "Courier"},
+                                     {690, 50, blanks, "Courier"},  // each line blanked to its full width first
+                                     {155, 545, blanks.substr(0, 10), "Courier"},
+                                     {530, 545, blanks.substr(0, 9), "Courier"},
+                                     {155, 560, blanks.substr(0, 10), "Courier"},
+                                     {530, 560, blanks.substr(0, 9), "Courier"},
                                      {690, 35, "File Name: ", "Courier"},
                                      {690, 50, "day.apl", "Courier"},
                                      {160, 545, "15-03-24 ", "Courier"},
@@ -47,7 +55,6 @@ TEST(OpenFileTest, DrawsThePanelInOrder) {
     }
   }
   EXPECT_EQ(v.dlg.m_strPathName, (v.dir / "day.apl").string());
-  EXPECT_EQ(v.fake.fileDialogInitialName, "D:*.*");
   EXPECT_EQ(v.fake.fileDialogFilter,
             "All Files (*.*)|*.*|Learmonth Files (*.apl)|*.apl;*.apl.gz|Palehua Files (*.phf)|*.phf;*.phf.gz|"
             "Sagamore Hill Files (*.k7o)|*.k7O;*.k7O.gz|San Vito Files (*.lis)|*.lis;*.lis.gz||");
@@ -69,16 +76,17 @@ TEST(OpenFileTest, SliderRangeIsTheRecordCountLessSixty) {
   }
 }
 
-TEST(OpenFileTest, FirstOpenDrawsTheChartLaterOnesOnlyThePanel) {
+// Every open draws the new file's chart at once, not only the first.
+TEST(OpenFileTest, EveryOpenDrawsThePanelAndTheChart) {
   FakeViewer v;
   v.Open("a.apl", FakeViewer::Series(3600, 300));
   EXPECT_EQ(v.fake.acquired, 3);  // InitWindow, the panel, the chart
-  EXPECT_FALSE(v.fake.TraceStrokes().empty());
   EXPECT_EQ(v.dlg.m_bFirstLoad, 0);
   v.fake.ClearLog();
   v.Open("b.apl", FakeViewer::Series(7200, 300));
-  EXPECT_EQ(v.fake.acquired, 4);
-  EXPECT_TRUE(v.fake.Ops(Op::Line).empty());
+  EXPECT_EQ(v.fake.acquired, 5);
+  EXPECT_EQ(v.dlg.m_nStartMinute, 121);
+  EXPECT_FALSE(v.fake.TraceStrokes().empty());
   EXPECT_EQ(v.dlg.m_strFileName, "b.apl");
 }
 
@@ -117,14 +125,15 @@ TEST(OpenFileTest, NothingHappensWhileDrawing) {
   EXPECT_TRUE(v.fake.messages.empty());
 }
 
-TEST(OpenFileTest, CancelWithoutAFileWarnsWithAnEmptyName) {
+// A cancel is a cancel: with no file open, nothing happens.
+TEST(OpenFileTest, CancelWithoutAFileDoesNothing) {
   FakeViewer v;
   v.fake.NextFile(std::nullopt);
-  v.Send(EventKind::Command, 1000);
-  ASSERT_EQ(v.fake.messages.size(), 1u);
-  EXPECT_EQ(v.fake.messages[0].kind, Kind::Warning);
-  EXPECT_EQ(v.fake.messages[0].text, "Failed to open ");
-  EXPECT_EQ(v.fake.acquired, 1);
+  v.fake.ClearLog();
+  v.Send(EventKind::Command, res::IDC_FILES);
+  EXPECT_EQ(v.fake.fileDialogs, 1);
+  EXPECT_TRUE(v.fake.messages.empty());
+  EXPECT_TRUE(v.fake.log.empty());
   EXPECT_EQ(v.dlg.m_bFileLoaded, 0);
 }
 
@@ -144,23 +153,35 @@ TEST(OpenFileTest, CancelWithAFileRereadsItFromTheStart) {
   EXPECT_EQ(v.fake.sliderMax, 440);
 }
 
-TEST(OpenFileTest, MissingFileWarnsAndLaterDrawingFindsNoRecords) {
+// A file that does not open leaves the window showing no file: the panel
+// and the read-out blank, the chart cleared to its grid, no browse going on,
+// and nothing drawn for the old file afterwards.
+TEST(OpenFileTest, AFailedOpenShowsNoFile) {
   FakeViewer v;
   v.Open("a.apl", FakeViewer::Series(3600, 300));
-  std::filesystem::remove(v.dir / "a.apl");
+  v.Send(EventKind::Command, res::IDC_BROWSE);
+  v.fake.ClearLog();
   v.Open("gone.apl", std::nullopt);
   ASSERT_EQ(v.fake.messages.size(), 1u);
   EXPECT_EQ(v.fake.messages[0].kind, Kind::Warning);
   EXPECT_EQ(v.fake.messages[0].text, "Failed to open " + (v.dir / "gone.apl").string());
-  EXPECT_EQ(v.dlg.m_bFileLoaded, 1);
-  EXPECT_EQ(v.dlg.m_nRecordCount, 300);
+  EXPECT_EQ(v.dlg.m_bFileLoaded, 0);
+  EXPECT_EQ(v.dlg.m_bBrowsing, 0);
+  EXPECT_FALSE(v.fake.timerRunning);
+  for (auto [x, y] : {std::pair{690, 50}, std::pair{690, 35}, std::pair{155, 545}, std::pair{530, 560},
+                      std::pair{690, 10}, std::pair{690, 80}}) {
+    const auto texts = v.fake.TextsAt(x, y);
+    ASSERT_EQ(texts.size(), 1u) << x << "," << y;
+    EXPECT_EQ(texts[0].find_first_not_of(' '), std::string::npos) << x << "," << y;
+  }
+  EXPECT_EQ(v.fake.Ops(Op::Line).size(), 5u);  // the grid, no time axis
+  EXPECT_TRUE(v.fake.TextsAt(65, 522).empty());
 
   v.fake.ClearLog();
-  v.Send(EventKind::TimerTick);
-  v.Send(EventKind::SliderReleased, 1005);
-  EXPECT_EQ(v.fake.messages.size(), 1u);
-  EXPECT_TRUE(v.fake.TraceStrokes().empty());
-  EXPECT_FALSE(v.fake.Ops(Op::Rectangle).empty());  // the plot was still cleared
+  v.Send(EventKind::SliderReleased, res::IDC_SLIDER);
+  v.Send(EventKind::Command, res::IDC_CHECK_FIRST);
+  v.Click(300, 300);
+  EXPECT_TRUE(v.fake.log.empty());
   EXPECT_EQ(v.fake.held, 0);
 }
 
@@ -176,7 +197,7 @@ TEST(OpenFileTest, FileShorterThanARecordIsASeekError) {
   v.Open("a.apl", FakeViewer::Series(3600, 300));
   v.Open("short.apl", std::nullopt);
   EXPECT_EQ(v.fake.messages.size(), 2u);
-  EXPECT_EQ(v.dlg.m_bFileLoaded, 1);
+  EXPECT_EQ(v.dlg.m_bFileLoaded, 0);
 }
 
 TEST(OpenFileTest, UnknownStationCode) {

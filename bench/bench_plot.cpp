@@ -1,0 +1,67 @@
+// Plotting a 30-minute window from the table, and its floor: the same
+// window's strokes worked out from the table and written straight into a
+// pixel buffer by a plain loop.
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "bench/bench_common.h"
+#include "chart/chart_layout.h"
+#include "data/flux_data_file.h"
+
+namespace helvarra::bench {
+namespace {
+
+void Plot(benchmark::State& state, const char* name, bool channels) {
+  auto viewer = ViewerWith(name);
+  CFluxViewerDlg& dlg = viewer->Dialog();
+  for (int k = 0; k < kChannelCount; ++k) dlg.ShowFlag(k) = channels ? 1 : 0;
+  for (auto _ : state) {
+    dlg.m_nRecordIndex = kPlotIndex;
+    dlg.TracePlotter();
+  }
+}
+BENCHMARK_CAPTURE(Plot, all, "day.apl", true)->Name("plot/eight_channels")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(Plot, none, "day.apl", false)->Name("plot/no_channels")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(Plot, gzip, "archive-day.apl.gz", true)->Name("plot/gzip_day")->Unit(benchmark::kMicrosecond);
+
+// The plot black, then for each record of the window and each channel a
+// stroke two pixels wide from its previous row to its new one.
+void StrokesFromTable(const FluxTable& t, std::vector<std::uint32_t>& pixels) {
+  std::fill(pixels.begin() + 9 * 798, pixels.begin() + 511 * 798, 0u);
+  const FluxRecord& first = t[kPlotIndex];
+  const int start = (first.MinuteOfDay() + 1) * 60;
+  std::array<int, kChannelCount> prev{};
+  for (int k = 0; k < kChannelCount; ++k) prev[static_cast<std::size_t>(k)] = FluxRow(first.Value(k));
+  for (std::size_t i = kPlotIndex + 1; i < t.size(); ++i) {
+    const int offset = t[i].SecondOfDay() - start;
+    if (offset < 0) continue;
+    if (offset >= 1800) break;
+    const int x = 80 + offset / 3;
+    for (int k = 0; k < kChannelCount; ++k) {
+      const int row = FluxRow(t[i].Value(k));
+      const int y0 = std::clamp(510 - prev[static_cast<std::size_t>(k)], 0, 573), y1 = std::clamp(510 - row, 0, 573);
+      for (int y = std::min(y0, y1); y <= std::max(y0, y1); ++y) {
+        pixels[static_cast<std::size_t>(y * 798 + x - 1)] = Channel(k).colour;
+        pixels[static_cast<std::size_t>(y * 798 + x)] = Channel(k).colour;
+      }
+      prev[static_cast<std::size_t>(k)] = row;
+    }
+  }
+}
+
+void Floor(benchmark::State& state) {
+  FluxDataFile file;
+  if (!file.Open((gData / "day.apl").string())) state.SkipWithError("cannot open day.apl");
+  std::vector<std::uint32_t> pixels(798 * 574);
+  for (auto _ : state) {
+    StrokesFromTable(file.Table(), pixels);
+    benchmark::DoNotOptimize(pixels.data());
+  }
+}
+BENCHMARK(Floor)->Name("floor/strokes_from_table")->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace helvarra::bench
