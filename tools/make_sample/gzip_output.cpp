@@ -12,9 +12,10 @@ namespace helvarra::sample {
 namespace {
 
 // One gzip member of `text`, written to `file` a piece at a time.
-void writeGzip(std::ofstream& file, const std::string& text) {
+void writeGzip(std::ofstream& file, const std::string& text, Packing packing) {
+  const bool smallest = packing == Packing::SmallestGzip;
   z_stream zs{};
-  if (deflateInit2(&zs, 9, Z_DEFLATED, 16 + MAX_WBITS, 9, Z_DEFAULT_STRATEGY) != Z_OK)
+  if (deflateInit2(&zs, smallest ? 9 : 1, Z_DEFLATED, 16 + MAX_WBITS, smallest ? 9 : 8, Z_DEFAULT_STRATEGY) != Z_OK)
     throw std::runtime_error("zlib: deflateInit2");
   gz_header header{};
   header.os = 3;  // Unix, whatever the machine
@@ -40,7 +41,7 @@ void writeOutput(const std::string& path, const std::string& text, Packing packi
   if (packing == Packing::Plain)
     file.write(text.data(), std::streamsize(text.size()));
   else
-    writeGzip(file, text);
+    writeGzip(file, text, packing);
   if (!file.flush()) throw std::runtime_error("cannot write " + path);
 }
 

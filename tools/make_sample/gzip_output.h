@@ -6,8 +6,8 @@
 
 namespace helvarra::sample {
 
-// Plain text, or gzip at zlib's smallest settings.
-enum class Packing { Plain, SmallestGzip };
+// Plain text, or gzip at zlib's smallest (a single file) or fastest (--days) settings.
+enum class Packing { Plain, SmallestGzip, FastestGzip };
 
 // Writes `text` to `path`; throws std::runtime_error if it cannot.
 void writeOutput(const std::string& path, const std::string& text, Packing packing);

@@ -5,6 +5,7 @@
 #include <iostream>
 #include <stdexcept>
 
+#include "tools/make_sample/archive_days.h"
 #include "tools/make_sample/gzip_output.h"
 #include "tools/make_sample/options.h"
 #include "tools/make_sample/sample_text.h"
@@ -16,6 +17,8 @@ int main(int argc, char** argv) {
     std::string output;
     if (!parseArgs(argc, argv, opt, output)) {
       std::cout << kHelp;
+    } else if (opt.days > 0) {
+      writeDays(opt, output);
     } else {
       std::string text;
       makeSampleText(opt, text);

@@ -16,11 +16,13 @@ using namespace std::chrono;
 const char* const kHelp =
     "usage: helvarra-make-sample [options] OUTPUT\n"
     "Writes a sample 1-second solar radio flux file (68-byte records, CR LF, or\n"
-    "with --width the layout of the RSTN archive's files).\n\n"
+    "with --width the layout of the RSTN archive's files), or with --days a\n"
+    "folder of them.\n\n"
     "  --station CODE      4-character station code (default APLM)\n"
     "  --date YYYY-MM-DD   date of the first record (default 2024-05-14)\n"
     "  --start HH:MM:SS    UT of the first record (default 00:00:00)\n"
-    "  --seconds N         seconds covered, one record each (default 7200)\n"
+    "  --seconds N         seconds covered, one record each (default 7200, with\n"
+    "                      --days 86400)\n"
     "  --seed N            random seed (default 1)\n"
     "  --burst HH:MM:SS    start of a solar radio burst\n"
     "  --gap HH:MM:SS+N    leave out N records from that time (repeatable)\n"
@@ -41,6 +43,15 @@ const char* const kHelp =
     "                      fields with the next one on the same line, a line of\n"
     "                      noise before the record, a blank 610 MHz field\n"
     "  --gzip              compress the output (gzip, no time in its header)\n"
+    "  --days N            write N files (1..10000) into the folder OUTPUT, made\n"
+    "                      if missing, one a day from --date: day i (0, 1, ...)\n"
+    "                      is the file these options make with --date i days on\n"
+    "                      and --seed plus i (with --gzip, compressed at zlib's\n"
+    "                      fastest level), named as the archive names its files,\n"
+    "                      for the date of its first record: ddMONyy.EXT\n"
+    "                      (14MAY24.APL, 14MAY24.APL.gz), EXT from the station\n"
+    "                      code: APL (APLM, LEAR), PHF (PHFF, PALE), K7O (K7OL,\n"
+    "                      SGMR), LIS (LISS, SVTO), HOL (KHMN, HOLL), else DAT\n"
     "  -h, --help          show this help\n\n"
     "Times of day are taken at their first occurrence at or after --start, so\n"
     "they may fall after midnight. A gap wins over blank, blank over zero.\n"
@@ -97,7 +108,7 @@ struct OptionRow {
   void (*apply)(Options& opt, std::string_view value);
 };
 
-constexpr std::array<OptionRow, 16> kOptions{{
+constexpr std::array<OptionRow, 17> kOptions{{
     {"--station", true, [](Options& o, std::string_view v) { o.station = parseStation(v); }},
     {"--date", true, [](Options& o, std::string_view v) { o.date = parseDate(v); }},
     {"--start", true, [](Options& o, std::string_view v) { o.startTod = parseTimeOfDay(v); }},
@@ -115,6 +126,7 @@ constexpr std::array<OptionRow, 16> kOptions{{
     {"--width", true, [](Options& o, std::string_view v) { o.width = int(toNumber(v, 6, 8, "--width (6, 7 or 8)")); }},
     {"--gzip", false, [](Options& o, std::string_view) { o.gzip = true; }},
     {"--broken", false, [](Options& o, std::string_view) { o.broken = true; }},
+    {"--days", true, [](Options& o, std::string_view v) { o.days = toNumber(v, 1, 10000, "--days"); }},
 }};
 
 const OptionRow* findOption(std::string_view name) {
@@ -124,7 +136,7 @@ const OptionRow* findOption(std::string_view name) {
 }
 
 void checkTogether(const Options& opt, const std::string& output) {
-  if (output.empty()) fail("no OUTPUT file given (see --help)");
+  if (output.empty()) fail(opt.days > 0 ? "no OUTPUT folder given (see --help)" : "no OUTPUT file given (see --help)");
   if (opt.constant && opt.ramp) fail("--constant and --ramp exclude each other");
   if (opt.broken && opt.width == 0) fail("--broken needs --width");
 }

@@ -25,9 +25,11 @@ struct Options {
   bool ramp = false, lfOnly = false, realistic = false;
   int width = 0;  // 0: the 68-byte record; 6, 7, 8: the archive's layout
   bool gzip = false, broken = false;
+  long days = 0;  // --days: that many files, one a day, in the OUTPUT folder
 
-  // Seconds a file covers, one record each: --seconds, else two hours.
-  long span() const { return seconds.value_or(7200); }
+  // Seconds a file covers, one record each: --seconds, else two hours, or a
+  // whole day with --days.
+  long span() const { return seconds.value_or(days > 0 ? kDay : 7200); }
 };
 
 extern const char* const kHelp;
