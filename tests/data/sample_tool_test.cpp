@@ -1,14 +1,17 @@
 // The sample tool's files as the reader opens them: its default output is the
 // shipped sample byte for byte, every archive variant opens as that kind with
-// the values written, its broken lines decode as documented, and the shipped
-// archive day opens as it should.
+// the values written, its broken lines decode as documented, --days writes a
+// day a file under the archive's names, and the shipped archive day opens as
+// it should.
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "data/flux_data_file.h"
 #include "data/stations.h"
@@ -100,6 +103,53 @@ TEST_F(SampleToolTest, BrokenLinesDecodeAsDocumented) {
       EXPECT_EQ(t.stats.Holes(k, HoleCause::Overflow) + t.stats.Holes(k, HoleCause::NotANumber), 0u);
     }
   }
+}
+
+struct DaysCase {
+  const char* args;
+  const char* names[2];
+  int records;
+  const char* first[2];  // the first 18 characters of each file's first record
+  const char* last[2];   // and of its last
+};
+
+TEST_F(SampleToolTest, DaysWriteADayAFileUnderTheArchivesNames) {
+  const DaysCase cases[] = {
+      {"--station LEAR --date 2024-12-31",
+       {"31DEC24.APL", "01JAN25.APL"},
+       86400,
+       {"LEAR  241231000000", "LEAR  250101000000"},
+       {"LEAR  241231235959", "LEAR  250101235959"}},
+      {"--station KHMN --width 8 --gzip --start 22:30:00 --seconds 600",
+       {"14MAY24.HOL.gz", "15MAY24.HOL.gz"},
+       600,
+       {"KHMN20240514223000", "KHMN20240515223000"},
+       {"KHMN20240514223959", "KHMN20240515223959"}},
+      {"--station XXXX --seconds 10",
+       {"14MAY24.DAT", "15MAY24.DAT"},
+       10,
+       {"XXXX  240514000000", "XXXX  240515000000"},
+       {"XXXX  240514000009", "XXXX  240515000009"}},
+  };
+  int n = 0;
+  for (const DaysCase& c : cases) {
+    SCOPED_TRACE(c.args);
+    const std::string folder = Make(std::string("--days 2 ") + c.args, "new" + std::to_string(n++) + "/days");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 2);
+    std::vector<int> firstValues[2];
+    for (int d = 0; d < 2; ++d) {
+      FluxDataFile file;
+      ASSERT_TRUE(file.Open(folder + "/" + c.names[d])) << c.names[d];
+      ASSERT_EQ(file.GetLength(), std::uint64_t{68} * c.records);
+      EXPECT_EQ(At(file, 0).View().substr(0, 18), c.first[d]);
+      EXPECT_EQ(At(file, c.records - 1).View().substr(0, 18), c.last[d]);
+      for (int k = 0; k < 8; ++k) firstValues[d].push_back(ChannelValue(At(file, 0), k));
+    }
+    EXPECT_NE(firstValues[0], firstValues[1]) << "the days have the same values";
+  }
+  // The second day is the file of the same options a day on, with the next seed.
+  EXPECT_TRUE(Slurp(dir_ / "new2/days/15MAY24.DAT") ==
+              Slurp(Make("--station XXXX --seconds 10 --date 2024-05-15 --seed 2", "one")));
 }
 
 TEST_F(SampleToolTest, TheShippedArchiveDayOpens) {
