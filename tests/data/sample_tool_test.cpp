@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -23,6 +24,13 @@ namespace {
 std::string Slurp(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::string Stamp(const FluxRecord& r) {
+  char text[40];
+  std::snprintf(text, sizeof text, "%.4s%04d%02d%02d%02d%02d%02d", r.station.data(), r.year, r.month, r.day, r.hour,
+                r.minute, r.second);
+  return text;
 }
 
 class SampleToolTest : public ::testing::Test {
@@ -109,8 +117,8 @@ struct DaysCase {
   const char* args;
   const char* names[2];
   int records;
-  const char* first[2];  // the first 18 characters of each file's first record
-  const char* last[2];   // and of its last
+  const char* first[2];  // each file's first record's station, date and time
+  const char* last[2];   // and its last's
 };
 
 TEST_F(SampleToolTest, DaysWriteADayAFileUnderTheArchivesNames) {
@@ -118,8 +126,8 @@ TEST_F(SampleToolTest, DaysWriteADayAFileUnderTheArchivesNames) {
       {"--station LEAR --date 2024-12-31",
        {"31DEC24.APL", "01JAN25.APL"},
        86400,
-       {"LEAR  241231000000", "LEAR  250101000000"},
-       {"LEAR  241231235959", "LEAR  250101235959"}},
+       {"LEAR20241231000000", "LEAR20250101000000"},
+       {"LEAR20241231235959", "LEAR20250101235959"}},
       {"--station KHMN --width 8 --gzip --start 22:30:00 --seconds 600",
        {"14MAY24.HOL.gz", "15MAY24.HOL.gz"},
        600,
@@ -128,8 +136,8 @@ TEST_F(SampleToolTest, DaysWriteADayAFileUnderTheArchivesNames) {
       {"--station XXXX --seconds 10",
        {"14MAY24.DAT", "15MAY24.DAT"},
        10,
-       {"XXXX  240514000000", "XXXX  240515000000"},
-       {"XXXX  240514000009", "XXXX  240515000009"}},
+       {"XXXX20240514000000", "XXXX20240515000000"},
+       {"XXXX20240514000009", "XXXX20240515000009"}},
   };
   int n = 0;
   for (const DaysCase& c : cases) {
@@ -140,10 +148,11 @@ TEST_F(SampleToolTest, DaysWriteADayAFileUnderTheArchivesNames) {
     for (int d = 0; d < 2; ++d) {
       FluxDataFile file;
       ASSERT_TRUE(file.Open(folder + "/" + c.names[d])) << c.names[d];
-      ASSERT_EQ(file.GetLength(), std::uint64_t{68} * c.records);
-      EXPECT_EQ(At(file, 0).View().substr(0, 18), c.first[d]);
-      EXPECT_EQ(At(file, c.records - 1).View().substr(0, 18), c.last[d]);
-      for (int k = 0; k < 8; ++k) firstValues[d].push_back(ChannelValue(At(file, 0), k));
+      const FluxTable& t = file.Table();
+      ASSERT_EQ(t.size(), static_cast<std::size_t>(c.records));
+      EXPECT_EQ(Stamp(t[0]), c.first[d]);
+      EXPECT_EQ(Stamp(t.records.back()), c.last[d]);
+      for (int k = 0; k < 8; ++k) firstValues[d].push_back(t[0].Value(k));
     }
     EXPECT_NE(firstValues[0], firstValues[1]) << "the days have the same values";
   }
