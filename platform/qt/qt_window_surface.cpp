@@ -117,7 +117,12 @@ void QtWindowSurface::PutText(int x, int y, std::string_view text) {
 
 void QtWindowSurface::DrawLineTo(int x, int y) {
   const int width = pen_.width < 1 ? 1 : pen_.width;
-  if (pen_.style == PenStyle::Solid && (x == penX_ || y == penY_)) {
+  if (x == penX_ && y == penY_) {
+    // A stroke of no length: a pen wider than a pixel leaves its dot, the
+    // width spread as a stroke's is, so a steady trace stays drawn.
+    if (pen_.style == PenStyle::Solid && width > 1)
+      Fill(x - width / 2, y - width / 2, x + (width - 1) / 2 + 1, y + (width - 1) / 2 + 1, pen_.colour);
+  } else if (pen_.style == PenStyle::Solid && (x == penX_ || y == penY_)) {
     // Straight strokes are filled pixel for pixel: from the start pixel up to
     // but not including the end pixel, whichever way the line runs, the pen's
     // width spread over the columns (rows) x - width/2 .. x + (width-1)/2.

@@ -2,6 +2,7 @@
 // A drawing surface on the window's backing image: the client area's pixels,
 // drawn with QPainter without antialiasing and flat-capped pens, so that a
 // line leaves out its end pixel and every pixel holds the exact colour drawn.
+// A line of no length in a pen wider than a pixel leaves the pen's dot.
 
 #include <QFont>
 

@@ -34,14 +34,16 @@ TEST_F(PlotPixelsTest, WorkedExampleStrokesFromRowToRowAndSkipsTheFirstMinute) {
   PlotAt(0);
   EXPECT_EQ(dlg.m_nStartMinute, 721);
   // 100 to 1000 SFU: from y 379 up to y 279, the end pixel left out; the
-  // 2-pixel pen covers columns 79 and 80.
+  // 2-pixel pen covers columns 79 and 80. Then 1000 again: a stroke of no
+  // length, the pen's dot on rows 278 and 279.
   for (int x : {79, 80}) {
     EXPECT_EQ(Pixel(x, 379), kChannel0);
     EXPECT_EQ(Pixel(x, 280), kChannel0);
     EXPECT_NE(Pixel(x, 380), kChannel0);
-    EXPECT_NE(Pixel(x, 279), kChannel0);
+    EXPECT_EQ(Pixel(x, 278), kChannel0);
+    EXPECT_NE(Pixel(x, 277), kChannel0);
   }
-  EXPECT_EQ(CountColour({79, 10, 82, 510}, kChannel0), 2 * 100);
+  EXPECT_EQ(CountColour({79, 10, 82, 510}, kChannel0), 2 * 100 + 2 * 2);
   EXPECT_EQ(CountColour({81, 10, 680, 510}, kChannel0), 0);
 }
 
@@ -57,7 +59,7 @@ TEST_F(PlotPixelsTest, GapsAndValuesBelowFiveLeaveHoles) {
   PlotAt(0);
   // :30 comes 25 s after :05 and is not drawn: nothing reaches 10000 SFU, and
   // :33 (column 91) strokes from the row before the gap, 100 SFU, to 1000.
-  EXPECT_EQ(CountColour({80, 10, 90, 510}, kChannel0), 0);
+  EXPECT_EQ(CountColour({80, 10, 90, 378}, kChannel0), 0);  // the steady 100 SFU is dots at 378 and 379
   EXPECT_EQ(CountColour({80, 10, 680, 279}, kChannel0), 0);
   EXPECT_EQ(Pixel(91, 379), kChannel0);
   EXPECT_EQ(Pixel(91, 280), kChannel0);

@@ -43,23 +43,25 @@ TEST_F(WindowSurfaceTest, StraightStrokesCoverStartToJustBeforeTheEnd) {
   s.MovePen(120, 279);
   s.DrawLineTo(120, 379);  // downwards
   s.MovePen(200, 300);
-  s.DrawLineTo(200, 300);  // no length: nothing
+  s.DrawLineTo(200, 300);  // no length: the pen's dot
   s.SelectPen(MakePen(PenStyle::Solid, 1, kTextColour));
   s.MovePen(300, 511);
   s.DrawLineTo(300, 516);
   s.MovePen(400, 50);
   s.DrawLineTo(410, 50);
+  s.DrawLineTo(410, 50);  // no length in a 1-pixel pen: nothing
   EXPECT_EQ(Rows(79, Channel(0).colour), Range(280, 379));
   EXPECT_EQ(Rows(80, Channel(0).colour), Range(280, 379));
   EXPECT_TRUE(Rows(81, Channel(0).colour).empty());
   EXPECT_EQ(Rows(119, Channel(0).colour), Range(279, 378));
   EXPECT_EQ(Rows(120, Channel(0).colour), Range(279, 378));
-  EXPECT_TRUE(Rows(199, Channel(0).colour).empty());
-  EXPECT_TRUE(Rows(200, Channel(0).colour).empty());
+  EXPECT_EQ(Rows(199, Channel(0).colour), Range(299, 300));
+  EXPECT_EQ(Rows(200, Channel(0).colour), Range(299, 300));
   EXPECT_EQ(Rows(300, kTextColour), Range(511, 515));
   EXPECT_EQ(At(400, 50), kTextColour);
   EXPECT_EQ(At(409, 50), kTextColour);
   EXPECT_NE(At(410, 50), kTextColour);
+  EXPECT_NE(At(409, 49), kTextColour);
 }
 
 TEST_F(WindowSurfaceTest, EveryChartColourReadsBackExactly) {
