@@ -38,7 +38,7 @@ TEST_F(PlotChecksumTest, SampleWindowsDrawTheSamePixels) {
   ShowOnly({1, 4, 7});
   PlotAt(10000);  // the last, short window, with zero and blank values
   sums.push_back(Sum());
-  QTest::mousePress(services.MainWindow(), Qt::LeftButton, {}, QPoint(200, 300));
+  QTest::mousePress(services.MainWindow()->Client(), Qt::LeftButton, {}, QPoint(200, 300));
   sums.push_back(Sum());
   const std::vector<std::uint64_t> expected{0x1e43b4a83bdbee8fULL, 0xf062335b313f9648ULL, 0x9a3124d125a59f93ULL,
                                             0xc189de82dbdff8feULL, 0x06a65893e9b335eeULL};
