@@ -5,9 +5,10 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <QWindow>
 
 #include "chart/chart_layout.h"
@@ -49,12 +50,23 @@ FluxDialog::FluxDialog(QtCanvas& canvas, Deliver deliver, ControlBackground cont
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   setWindowTitle(QString::fromLatin1(res::kMainDialogTitle.data(), res::kMainDialogTitle.size()));
-  setFixedSize(res::DialogUnitsToPixelsX(res::kMainDialogWidth), res::DialogUnitsToPixelsY(res::kMainDialogHeight));
-  setAttribute(Qt::WA_OpaquePaintEvent);
   setSizeGripEnabled(false);
   setAcceptDrops(true);
+  // The client area in a scroll area that fills the window, without a frame:
+  // where the window has its natural size, the client area is its own.
+  client_ = new ClientArea(canvas_, [this](const QMouseEvent& e) { ClientPressed(e); });
+  client_->setFixedSize(res::DialogUnitsToPixelsX(res::kMainDialogWidth),
+                        res::DialogUnitsToPixelsY(res::kMainDialogHeight));
+  scroll_ = new QScrollArea(this);
+  scroll_->setFrameShape(QFrame::NoFrame);
+  scroll_->setFocusPolicy(Qt::NoFocus);  // the tab order is the controls' alone
+  scroll_->setWidget(client_);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(scroll_);
   BuildControls();
   ApplyDialogLook(*this);
+  FitToScreen();
 
   windowMenu_.addAction(tr("Mi&nimise"), this,
                         [this] { Send({.kind = EventKind::SystemCommand, .command = SC_MINIMIZE}); });
@@ -69,7 +81,7 @@ void FluxDialog::BuildControls() {
     switch (c.kind) {
       case res::ControlKind::DefaultButton:
       case res::ControlKind::Button: {
-        auto* button = new QPushButton(text, this);
+        auto* button = new QPushButton(text, client_);
         button->setDefault(c.kind == res::ControlKind::DefaultButton);
         button->setAutoDefault(true);
         connect(button, &QPushButton::clicked, this,
@@ -80,13 +92,13 @@ void FluxDialog::BuildControls() {
       case res::ControlKind::CheckBox: {
         const int id = c.id;
         auto band = [this, id] { return controlBackground_ ? controlBackground_(id, CTLCOLOR_STATIC) : QColor(); };
-        auto* box = new ChannelCheckBox(text, band, this);
+        auto* box = new ChannelCheckBox(text, band, client_);
         connect(box, &QCheckBox::clicked, this, [this, id] { Send({.kind = EventKind::Command, .id = id}); });
         control = box;
         break;
       }
       case res::ControlKind::Slider: {
-        slider_ = new QSlider(Qt::Horizontal, this);
+        slider_ = new QSlider(Qt::Horizontal, client_);
         slider_->setTickPosition(QSlider::NoTicks);
         slider_->setRange(0, 100);
         slider_->installEventFilter(this);
@@ -104,6 +116,22 @@ void FluxDialog::BuildControls() {
     if (previous != nullptr) setTabOrder(previous, control);
     previous = control;
   }
+}
+
+// The window at its natural size, the client area's, and fixed there where
+// that fits the available area of its screen; otherwise as large as the area
+// allows, scrolled, and never larger than its natural size.
+void FluxDialog::FitToScreen() {
+  const QSize natural = client_->size();
+  const QScreen* where = screen();
+  const QSize fitted = where != nullptr ? natural.boundedTo(where->availableGeometry().size()) : natural;
+  if (fitted == natural) {
+    setFixedSize(natural);
+    return;
+  }
+  setMinimumSize(scroll_->minimumSizeHint().boundedTo(fitted));
+  setMaximumSize(natural);
+  resize(fitted);
 }
 
 QWidget* FluxDialog::Control(int id) const {
@@ -153,19 +181,13 @@ bool FluxDialog::eventFilter(QObject* watched, QEvent* event) {
   return QDialog::eventFilter(watched, event);
 }
 
-void FluxDialog::paintEvent(QPaintEvent* event) {
-  QPainter p(this);
-  p.drawImage(event->rect(), canvas_.Image(), event->rect());
-}
-
-void FluxDialog::mousePressEvent(QMouseEvent* event) {
-  const QPoint at = event->position().toPoint();
-  if (event->button() == Qt::LeftButton) {
+void FluxDialog::ClientPressed(const QMouseEvent& event) {
+  const QPoint at = event.position().toPoint();
+  if (event.button() == Qt::LeftButton) {
     Send({.kind = EventKind::LeftButtonDown, .x = at.x(), .y = at.y()});
-  } else if (event->button() == Qt::RightButton && !InPlot(at)) {
-    ShowWindowMenu(event->globalPosition().toPoint());
+  } else if (event.button() == Qt::RightButton && !InPlot(at)) {
+    ShowWindowMenu(event.globalPosition().toPoint());
   }
-  QDialog::mousePressEvent(event);
 }
 
 void FluxDialog::keyPressEvent(QKeyEvent* event) {
@@ -203,9 +225,9 @@ void FluxDialog::changeEvent(QEvent* event) {
 QImage FluxDialog::Picture() {
   // Drawn one window pixel to one picture pixel, whatever the screen's
   // scale: the chart's pixels exactly, the controls as at 100 %.
-  QImage picture(size(), QImage::Format_RGB32);
+  QImage picture(client_->size(), QImage::Format_RGB32);
   picture.setDevicePixelRatio(1.0);
-  render(&picture);
+  client_->render(&picture);
   return picture;
 }
 

@@ -1,16 +1,19 @@
 #pragma once
 // The main window on Qt: a fixed-size dialog whose client area shows the
 // chart's backing image, with the controls of the main dialog template on
-// top. Everything the user does becomes a window event for the viewer.
+// top. Everything the user does becomes a window event for the viewer. On a
+// screen too small for it, the window is smaller and its client area scrolls.
 
 #include <QDialog>
 #include <QMenu>
 #include <QPointer>
+#include <QScrollArea>
 #include <QSlider>
 #include <functional>
 #include <map>
 
 #include "platform/qt/qt_canvas.h"
+#include "platform/qt/qt_client_area.h"
 #include "viewer/window_event.h"
 
 namespace helvarra::qt {
@@ -25,6 +28,8 @@ class FluxDialog : public QDialog {
   FluxDialog(QtCanvas& canvas, Deliver deliver, ControlBackground controlBackground);
 
   QWidget* Control(int id) const;
+  // The client area, where the chart is drawn and clicked on.
+  QWidget* Client() const { return client_; }
   QSlider* Slider() const { return slider_; }
   QMenu& WindowMenu() { return windowMenu_; }
   void ShowWindowMenu(const QPoint& globalPos);
@@ -32,7 +37,8 @@ class FluxDialog : public QDialog {
   void EndWith(int code) { QDialog::done(code); }
   // The window's paint request: the frame painter runs once for it.
   void RequestPaint();
-  // The window's picture, controls included, one pixel per window pixel.
+  // The client area's picture, controls included, one pixel per window
+  // pixel, all of it however the window is scrolled.
   QImage Picture();
 
   void accept() override;
@@ -41,8 +47,6 @@ class FluxDialog : public QDialog {
  protected:
   bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
-  void paintEvent(QPaintEvent* event) override;
-  void mousePressEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void changeEvent(QEvent* event) override;
   // A file dropped on the window opens as if chosen with "&Files".
@@ -52,11 +56,15 @@ class FluxDialog : public QDialog {
 
  private:
   void BuildControls();
+  void FitToScreen();
+  void ClientPressed(const QMouseEvent& event);
   void Send(const WindowEvent& event);
 
   QtCanvas& canvas_;
   Deliver deliver_;
   ControlBackground controlBackground_;
+  ClientArea* client_ = nullptr;
+  QScrollArea* scroll_ = nullptr;
   std::map<int, QWidget*> controls_;
   QSlider* slider_ = nullptr;
   QMenu windowMenu_;

@@ -113,7 +113,7 @@ void QtWindowServices::DefaultHandling() {
 void QtWindowServices::DefaultFor(const WindowEvent& event) {
   if (!dialog_) return;
   if (event.kind == EventKind::Paint) {
-    dialog_->update();  // the paint request is done; the window shows the image
+    dialog_->Client()->update();  // the paint request is done; the window shows the image
   } else if (event.kind == EventKind::SystemCommand) {
     switch (event.command & 0xFFF0) {
       case SC_MINIMIZE: dialog_->showMinimized(); break;
@@ -214,7 +214,7 @@ int QtWindowServices::ReleaseWindowSurface(std::unique_ptr<DrawingSurface> surfa
   if (--surfacesHeld_ <= 0) {
     surfacesHeld_ = 0;
     canvas_.Finish();
-    if (dialog_) dialog_->update();
+    if (dialog_) dialog_->Client()->update();
   }
   return 1;
 }

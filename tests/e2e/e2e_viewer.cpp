@@ -14,84 +14,23 @@
 
 #include <QDir>
 #include <QDirIterator>
-#include <QElapsedTimer>
 #include <QFileInfo>
-#include <QGuiApplication>
-#include <QImage>
-#include <QPixmap>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QScreen>
 #include <QTemporaryDir>
-#include <QThread>
-#include <cstdio>
-#include <functional>
 
-#include "resources/dialog_templates.h"
+#include "tests/e2e/e2e_desktop.h"
 
 namespace {
 
-int passes = 0, failures = 0;
-
-void Check(bool ok, const QString& what) {
-  std::printf("%s: %s\n", ok ? "ok" : "FAILED", qPrintable(what));
-  ++(ok ? passes : failures);
-}
-
-QString Xdotool(const QStringList& args) {
-  QProcess p;
-  p.start(QStringLiteral("xdotool"), args);
-  p.waitForFinished(10000);
-  return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
-}
-
-// Polls a condition on what the screen shows (or the processes do) until it
-// holds or the time is up.
-bool WaitFor(const std::function<bool()>& condition, int ms) {
-  QElapsedTimer clock;
-  clock.start();
-  while (clock.elapsed() < ms) {
-    if (condition()) return true;
-    QThread::msleep(50);
-  }
-  return condition();
-}
-
-QString FindWindow(const QString& name) {
-  return Xdotool({"search", "--onlyvisible", "--name", name}).section('\n', 0, 0);
-}
-
-QPoint WindowOrigin(const QString& window) {
-  // "X=..\nY=..\nWIDTH=..": the client area's top left on the screen.
-  const QString shell = Xdotool({"getwindowgeometry", "--shell", window});
-  int x = 0, y = 0;
-  for (const QString& line : shell.split('\n')) {
-    if (line.startsWith("X=")) x = line.mid(2).toInt();
-    if (line.startsWith("Y=")) y = line.mid(2).toInt();
-  }
-  return {x, y};
-}
-
-void Click(const QPoint& at) {
-  Xdotool({"mousemove", "--sync", QString::number(at.x()), QString::number(at.y())});
-  Xdotool({"click", "1"});
-}
-
-QImage Screen() { return QGuiApplication::primaryScreen()->grabWindow(0).toImage(); }
+using e2e::Check, e2e::Click, e2e::FindWindow, e2e::WaitFor, e2e::Xdotool;
 
 // The main window's client area as the screen shows it.
-QImage Window(const QPoint& origin) {
-  return Screen().copy(QRect(origin, QSize(798, 574))).convertToFormat(QImage::Format_RGB32);
-}
+QImage Window(const QPoint& origin) { return e2e::Screen().copy(QRect(origin, QSize(798, 574))); }
 
 // Where the dialog's template puts a control: its centre in client pixels.
 QPoint Centre(int id) {
-  using namespace helvarra::resources;
-  for (const ControlTemplate& c : kMainDialogControls)
-    if (c.id == id)
-      return {DialogUnitsToPixelsX(c.x) + DialogUnitsToPixelsX(c.width) / 2,
-              DialogUnitsToPixelsY(c.y) + DialogUnitsToPixelsY(c.height) / 2};
-  return {-1, -1};
+  const QRect r = e2e::TemplateRect(id);
+  return {r.x() + r.width() / 2, r.y() + r.height() / 2};
 }
 
 using helvarra::resources::IDC_BROWSE, helvarra::resources::IDC_FILES, helvarra::resources::IDC_PRINT,
@@ -204,7 +143,7 @@ int main(int argc, char** argv) {
 
   QString main;
   Check(WaitFor([&] { return !(main = FindWindow("^HELVARRA$")).isEmpty(); }, 15000), "its window appears");
-  const QPoint origin = WindowOrigin(main);
+  const QPoint origin = e2e::WindowGeometry(main).topLeft();
   // Painted: the empty black plot on the window's own colour.
   Check(WaitFor(
             [&] {
@@ -337,7 +276,7 @@ int main(int argc, char** argv) {
   Check(second.waitForStarted(10000), "the viewer starts with a compressed day on its command line");
   QString secondWindow;
   Check(WaitFor([&] { return !(secondWindow = FindWindow("^HELVARRA$")).isEmpty(); }, 15000), "its window appears");
-  const QPoint at = WindowOrigin(secondWindow);
+  const QPoint at = e2e::WindowGeometry(secondWindow).topLeft();
   // The chart with its labels and the panel right of it, clear of the controls.
   const QRect chartArea(0, 0, 690, 545), panel(690, 0, 102, 130);
   auto showsArchive = [&] {
@@ -356,6 +295,6 @@ int main(int argc, char** argv) {
   for (const QString& f : homeAfter)
     if (!homeBefore.contains(f)) std::printf("  written: %s\n", qPrintable(f));
   if (viewer.state() != QProcess::NotRunning) viewer.kill();
-  std::printf("%d passed, %d failed\n", passes, failures);
-  return failures == 0 ? 0 : 1;
+  std::printf("%d passed, %d failed\n", e2e::passes, e2e::failures);
+  return e2e::failures == 0 ? 0 : 1;
 }

@@ -53,7 +53,7 @@ TEST_F(FirstMinutesTest, AltSpaceOpensTheWindowMenuWhateverHasTheFocus) {
   }
   // The right click outside the plot too, the focus on a check box.
   Control(1006)->setFocus();
-  QTest::mouseClick(services.MainWindow(), Qt::RightButton, {}, QPoint(30, 540));
+  QTest::mouseClick(services.MainWindow()->Client(), Qt::RightButton, {}, QPoint(30, 540));
   Settle();
   EXPECT_TRUE(Menu().isVisible());
   Menu().hide();

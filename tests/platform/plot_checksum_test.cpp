@@ -39,7 +39,7 @@ TEST_F(PlotChecksumTest, SampleWindowsDrawTheSamePixels) {
   ShowOnly({1, 4, 7});
   PlotAt(10000);  // the last, short window, with zero and blank values
   sums.push_back(Sum());
-  QTest::mousePress(services.MainWindow(), Qt::LeftButton, {}, QPoint(200, 300));
+  QTest::mousePress(services.MainWindow()->Client(), Qt::LeftButton, {}, QPoint(200, 300));
   sums.push_back(Sum());
   const std::vector<std::uint64_t> expected{0x445980691ad97c14ULL, 0x3aef2cff362ef785ULL, 0x5cfbf34d8edf7d41ULL,
                                             0x3c65027b125e7592ULL, 0x365b121672e60022ULL};

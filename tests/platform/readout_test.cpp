@@ -21,8 +21,8 @@ class ReadoutTest : public QtViewerTest {
   }
   // A real mouse press on the window, in client coordinates.
   void ClickAt(int x, int y) {
-    QTest::mousePress(services.MainWindow(), Qt::LeftButton, {}, QPoint(x, y));
-    QTest::mouseRelease(services.MainWindow(), Qt::LeftButton, {}, QPoint(x, y));
+    QTest::mousePress(services.MainWindow()->Client(), Qt::LeftButton, {}, QPoint(x, y));
+    QTest::mouseRelease(services.MainWindow()->Client(), Qt::LeftButton, {}, QPoint(x, y));
   }
   bool Line(int line, const std::string& text) {
     return Shows(690, 80 + 15 * line, text, dlg.m_style.m_fontSmall, dlg.m_style.m_crText);

@@ -1,0 +1,28 @@
+#pragma once
+// The main window's client area: the chart's backing image drawn pixel for
+// pixel, with the dialog's controls placed on it. Its mouse presses are
+// handed on in its own coordinates, wherever the window has it scrolled to.
+
+#include <QWidget>
+#include <functional>
+
+#include "platform/qt/qt_canvas.h"
+
+namespace helvarra::qt {
+
+class ClientArea : public QWidget {
+ public:
+  using Pressed = std::function<void(const QMouseEvent&)>;
+
+  ClientArea(QtCanvas& canvas, Pressed pressed);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+
+ private:
+  QtCanvas& canvas_;
+  Pressed pressed_;
+};
+
+}  // namespace helvarra::qt
