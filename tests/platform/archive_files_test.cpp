@@ -10,6 +10,7 @@
 #include <QUrl>
 
 #include "data/stations.h"
+#include "resources/dialog_templates.h"
 #include "platform/qt/qt_file_dialog.h"
 #include "platform/qt/qt_printer_surface.h"
 #include "tests/platform/qt_viewer_fixture.h"
@@ -74,14 +75,8 @@ class ArchiveVariantTest : public QtViewerTest, public ::testing::WithParamInter
     EXPECT_EQ(dlg.m_strEndDate, "15-05-24 ");
     EXPECT_EQ(dlg.m_strEndTime, "00:51 UT ");
   }
-};
-
-TEST_P(ArchiveVariantTest, OpensDrawsBrowsesReadsOutAndPrints) {
-  WriteFile(Path(), ArchiveDay(GetParam()));
-  const QString path = QString::fromStdString(Path());
-
-  // Named on the command line (a window of its own, gone before the next).
-  {
+  // In a window of its own, gone before the next.
+  void OpensWhenNamedOnTheCommandLine(const QString& path) {
     qt::QtWindowServices atStart;
     CFluxViewerDlg started{atStart};
     atStart.OpenAtStart(qt::ChoiceOf(path));
@@ -91,6 +86,13 @@ TEST_P(ArchiveVariantTest, OpensDrawsBrowsesReadsOutAndPrints) {
     EXPECT_EQ(started.m_strFileName, std::filesystem::path(Path()).filename().string());
     atStart.CloseMainWindow();
   }
+};
+
+TEST_P(ArchiveVariantTest, OpensDrawsBrowsesReadsOutAndPrints) {
+  WriteFile(Path(), ArchiveDay(GetParam()));
+  const QString path = QString::fromStdString(Path());
+
+  OpensWhenNamedOnTheCommandLine(path);
 
   // By "&Files": the first window, 23:51 to 00:21, every channel in its
   // colour, the station by its archive code.
@@ -114,7 +116,7 @@ TEST_P(ArchiveVariantTest, OpensDrawsBrowsesReadsOutAndPrints) {
   ASSERT_GE(hit.x(), 0);
   dlg.Dispatch({.kind = EventKind::LeftButtonDown, .x = hit.x(), .y = hit.y()});
   EXPECT_TRUE(Shows(690, 80, "15400 MHZ", dlg.m_style.m_fontSmall, dlg.m_style.m_crText));
-  dlg.Dispatch({.kind = EventKind::Command, .id = 1001});
+  dlg.Dispatch({.kind = EventKind::Command, .id = resources::IDC_BROWSE});
   int ticks = 0;
   for (; dlg.m_bBrowsing == 1 && ticks < 10; ++ticks) services.Deliver({.kind = EventKind::TimerTick, .id = 1});
   EXPECT_EQ(ticks, 3);
@@ -136,7 +138,7 @@ TEST_P(ArchiveVariantTest, OpensDrawsBrowsesReadsOutAndPrints) {
     return std::optional<ChosenPrinter>(
         ChosenPrinter{std::make_unique<qt::QtPrinterSurface>(std::move(printer)), "PDF"});
   };
-  dlg.Dispatch({.kind = EventKind::Command, .id = 1003});
+  dlg.Dispatch({.kind = EventKind::Command, .id = resources::IDC_PRINT});
   EXPECT_EQ(messages, std::vector<std::string>{"printed to: PDF"});
   EXPECT_GT(QFileInfo(pdf).size(), 1000);
 }
