@@ -40,12 +40,11 @@ LineEnds LineEndsOf(const LineEndCounts& c) {
   return c.cr > 0 ? LineEnds::Cr : LineEnds::None;
 }
 
-// Records a line can hold: none, one, or as many as it holds headers.
-std::uint64_t RoomIn(const char* line, std::size_t n) {
-  if (n < static_cast<std::size_t>(kHeaderChars)) return 0;
-  if (n < static_cast<std::size_t>(2 * kHeaderChars)) return 1;
-  std::uint64_t headers = 0;
-  for (std::size_t h = FindHeader(line, n, 0, Alignment::RecordTable); h < n;
+// Records a line can hold: as many as it holds headers, one at its start
+// if `startsWithHeader`. The record table's kind of header is the wider.
+std::uint64_t RoomIn(const char* line, std::size_t n, bool startsWithHeader) {
+  std::uint64_t headers = startsWithHeader ? 1 : 0;
+  for (std::size_t h = FindHeader(line, n, startsWithHeader ? kHeaderChars : 0, Alignment::RecordTable); h < n;
        h = FindHeader(line, n, h + kHeaderChars, Alignment::RecordTable))
     ++headers;
   return headers;
@@ -60,8 +59,9 @@ LayoutScan ScanLayout(std::string_view text) {
   std::uint64_t digitsAt23 = 0, digitsAt24 = 0;  // last digits where the archive, the record table has them
   ForEachLine(text, &ends, [&](const char* line, std::size_t n) {
     for (int i = 0; i < 3; ++i) byLength[i] += n == static_cast<std::size_t>(kHeaderChars + 8 * kWidths[i]);
-    scan.recordRoom += RoomIn(line, n);
-    if (n >= kHeaderChars && HeaderAt(line, Alignment::RecordTable)) {
+    const bool header = n >= kHeaderChars && HeaderAt(line, Alignment::RecordTable);
+    scan.recordRoom += RoomIn(line, n, header);
+    if (header) {
       for (std::size_t at = 23; at + 1 < n && at < 66; at += 6) {
         digitsAt23 += IsDigit(line[at]);
         digitsAt24 += IsDigit(line[at + 1]);

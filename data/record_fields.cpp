@@ -25,6 +25,18 @@ bool ReadField(std::string_view f, std::int32_t& value, HoleCause& cause) {
   return true;
 }
 
+// The usual field, wholly inside the record: blanks, then digits to its end.
+bool ReadPlainField(const char* f, int width, std::int32_t& value) {
+  int i = 0;
+  while (i < width && f[i] == ' ') ++i;
+  if (i == width || !IsDigit(f[i])) return false;
+  std::int32_t v = 0;
+  for (; i < width && IsDigit(f[i]); ++i) v = v * 10 + (f[i] - '0');
+  if (i < width) return false;  // something after the digits: the general rule
+  value = v;
+  return true;
+}
+
 }  // namespace
 
 FieldValues ReadRecordTableFields(std::string_view record) {
@@ -32,8 +44,11 @@ FieldValues ReadRecordTableFields(std::string_view record) {
   for (int k = 0; k < kChannelCount; ++k) {
     const auto i = static_cast<std::size_t>(k);
     const int width = k == kChannelCount - 1 ? kLastValueWidth : kValueWidth;
-    if (!ReadField(FieldText(record, kValuePos + kValueWidth * k, width), out.values[i], out.causes[i]))
-      out.values[i] = 0;
+    const std::size_t at = static_cast<std::size_t>(kValuePos + kValueWidth * k);
+    if (at + static_cast<std::size_t>(width) <= record.size() &&
+        ReadPlainField(record.data() + at, width, out.values[i]))
+      continue;
+    if (!ReadField(FieldText(record, static_cast<int>(at), width), out.values[i], out.causes[i])) out.values[i] = 0;
   }
   return out;
 }

@@ -18,6 +18,15 @@ bool AnyHighByte(const char* p) {
   return (((x & kLow7) + 0x4040404040404040ULL) | x) & kHigh;
 }
 
+// True if the 8 bytes at p are all ASCII digits: each byte's high nibble is
+// 3, and stays 3 with 6 added (no byte passes '9').
+bool EightDigits(const char* p) {
+  std::uint64_t x;
+  std::memcpy(&x, p, sizeof x);
+  constexpr std::uint64_t kHigh = 0xF0F0F0F0F0F0F0F0ULL, kThrees = 0x3030303030303030ULL;
+  return (x & kHigh) == kThrees && ((x + 0x0606060606060606ULL) & kHigh) == kThrees;
+}
+
 int Digits(const char* p, int n) {
   int v = 0;
   for (int i = 0; i < n; ++i) v = v * 10 + (p[i] - '0');
@@ -35,14 +44,10 @@ bool HeaderAt(const char* p, Alignment alignment) {
       return false;
   }
   if (!letter) return false;
-  int i = 4;
-  if (alignment == Alignment::RecordTable) {
-    for (; i < 6; ++i)
-      if (p[i] != ' ' && !IsDigitChar(p[i])) return false;
-  }
-  for (; i < kHeaderChars; ++i)
-    if (!IsDigitChar(p[i])) return false;
-  return true;
+  if (alignment == Alignment::Archive) return EightDigits(p + 4) && EightDigits(p + 10);
+  for (int i = 4; i < 6; ++i)
+    if (p[i] != ' ' && !IsDigitChar(p[i])) return false;
+  return EightDigits(p + 6) && EightDigits(p + 10);
 }
 
 std::size_t FindHeader(const char* line, std::size_t n, std::size_t from, Alignment alignment) {

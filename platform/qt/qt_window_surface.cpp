@@ -128,12 +128,13 @@ void QtWindowSurface::DrawLineTo(int x, int y) {
     // width spread over the columns (rows) x - width/2 .. x + (width-1)/2.
     const int lo = width / 2, hi = (width - 1) / 2;
     if (x == penX_ && y != penY_) {
-      const int top = y > penY_ ? penY_ : y + 1, bottom = y > penY_ ? y : penY_ + 1;
-      Fill(x - lo, top, x + hi + 1, bottom, pen_.colour);
+      VerticalStroke(x, y > penY_ ? penY_ : y + 1, y > penY_ ? y : penY_ + 1);
     } else if (y == penY_ && x != penX_) {
       const int left = x > penX_ ? penX_ : x + 1, right = x > penX_ ? x : penX_ + 1;
       Fill(left, y - lo, right, y + hi + 1, pen_.colour);
     }
+  } else if (pen_.style == PenStyle::Dotted && width == 1 && (x == penX_ || y == penY_)) {
+    DottedLine(x, y);
   } else {
     PaintLine(x, y);
   }
@@ -141,7 +142,36 @@ void QtWindowSurface::DrawLineTo(int x, int y) {
   penY_ = y;
 }
 
-// Dotted and slanting lines go through QPainter.
+// The trace's strokes, the bulk of a chart: the same pixels as Fill, with
+// the pen's colour worked out when it was selected.
+void QtWindowSurface::VerticalStroke(int x, int top, int bottom) {
+  TakePixels();
+  const int width = pen_.width < 1 ? 1 : pen_.width;
+  const int left = std::max(x - width / 2, 0), right = std::min(x + (width - 1) / 2 + 1, width_);
+  top = std::max(top, 0);
+  bottom = std::min(bottom, height_);
+  if (right <= left || bottom <= top) return;
+  uchar* row = pixels_ + top * stride_;
+  for (int y = top; y < bottom; ++y, row += stride_) {
+    auto* p = reinterpret_cast<QRgb*>(row);
+    for (int c = left; c < right; ++c) p[c] = penRgb_;
+  }
+}
+
+// A straight 1-pixel dotted line as Qt draws one: a dot on the start pixel
+// and every third after it, the two between in the background colour, the
+// end pixel left out.
+void QtWindowSurface::DottedLine(int x, int y) {
+  TakePixels();
+  const int dx = x > penX_ ? 1 : x < penX_ ? -1 : 0, dy = y > penY_ ? 1 : y < penY_ ? -1 : 0;
+  const int steps = std::max(std::abs(x - penX_), std::abs(y - penY_));
+  const QRgb gap = qRgb(RedOf(background_), GreenOf(background_), BlueOf(background_));
+  for (int i = 0, px = penX_, py = penY_; i < steps; ++i, px += dx, py += dy)
+    if (px >= 0 && py >= 0 && px < width_ && py < height_)
+      reinterpret_cast<QRgb*>(pixels_ + py * stride_)[px] = i % 3 == 0 ? penRgb_ : gap;
+}
+
+// Slanting lines go through QPainter.
 void QtWindowSurface::PaintLine(int x, int y) {
   QPainter& p = canvas_.Painter();
   p.setPen(QPen(ToQColor(pen_.colour), pen_.width < 1 ? 1 : pen_.width,

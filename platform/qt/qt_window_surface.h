@@ -22,7 +22,10 @@ class QtWindowSurface : public DrawingSurface {
 
   int PixelsPerInchY() const override { return 96; }
   void SelectFont(const Font& font) override;
-  void SelectPen(const Pen& pen) override { pen_ = pen; }
+  void SelectPen(const Pen& pen) override {
+    pen_ = pen;
+    penRgb_ = qRgb(RedOf(pen.colour), GreenOf(pen.colour), BlueOf(pen.colour));
+  }
   void SelectBrush(const Brush& brush) override { brush_ = brush; }
   void SetBackgroundColour(Colour colour) override { background_ = colour; }
   void SetTextColour(Colour colour) override { text_ = colour; }
@@ -39,6 +42,10 @@ class QtWindowSurface : public DrawingSurface {
  private:
   void TakePixels();
   void PaintLine(int x, int y);
+  // A solid vertical stroke of the pen's width from row `top` to `bottom`
+  // (exclusive) about column x: straight into the pixels.
+  void VerticalStroke(int x, int top, int bottom);
+  void DottedLine(int x, int y);
   void Fill(int left, int top, int right, int bottom, Colour colour);  // right, bottom exclusive
 
   QtCanvas& canvas_;
@@ -48,6 +55,7 @@ class QtWindowSurface : public DrawingSurface {
   qsizetype stride_ = 0;
   int width_ = 0, height_ = 0;
   Pen pen_;  // a fresh surface: black solid 1-pixel pen, white brush
+  QRgb penRgb_ = qRgb(0, 0, 0);
   Brush brush_{0xFFFFFF};
   Colour background_ = 0xFFFFFF;
   Colour text_ = 0x000000;
