@@ -1,9 +1,12 @@
 #pragma once
 // Times of day in Universal Time: how long after a start a time of day comes
 // (one rule for midnight: a time earlier in the day than the start belongs to
-// the next day), and the "HH:MM" text of a minute.
+// the next day), the "HH:MM" and "HH:MM:SS" texts of a time, and reading a
+// time or a range of times typed by the user.
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace helvarra {
 
@@ -20,5 +23,23 @@ constexpr int AfterStart(int start, int time, int period) {
 // "HH:MM" for a minute of the day (1440, the midnight that ends a day, reads
 // "24:00").
 std::string HourMinuteText(int minuteOfDay);
+
+// "HH:MM:SS" for a second of the day.
+std::string HourMinuteSecondText(int secondOfDay);
+
+// "HH:MM" or "HH:MM:SS", 00:00 to 23:59:59, as a second of the day. The hour
+// may have one digit ("7:05"), as --time takes it; minutes and seconds have
+// two. Nothing else: no spaces, no signs.
+std::optional<int> ParseTimeOfDay(std::string_view text);
+
+// Two times of day, as seconds of the day. The end may be earlier in the day
+// than the start: it is then on the following day.
+struct TimeOfDayRange {
+  int start = 0, end = 0;
+};
+
+// "HH:MM[:SS]-HH:MM[:SS]": two times of day as ParseTimeOfDay reads them,
+// joined by one '-'.
+std::optional<TimeOfDayRange> ParseTimeRange(std::string_view text);
 
 }  // namespace helvarra

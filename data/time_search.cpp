@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "data/time_of_day.h"
+#include "data/record_time.h"
 
 namespace helvarra {
 
@@ -17,6 +17,24 @@ TimeSearch FindRecordAtTime(const FluxTable& table, int minuteOfDay) {
       found.index = static_cast<int>(i);
       break;
     }
+  }
+  return found;
+}
+
+RangeSearch FindRecordsInRange(const FluxTable& table, TimeOfDayRange range) {
+  RangeSearch found;
+  if (table.empty()) return found;
+  const FluxRecord& head = table[0];
+  found.firstSecond = head.SecondOfDay();
+  found.lastSecond = table.records.back().SecondOfDay();
+  const std::int64_t headMinute = RecordTime(head) - head.second;
+  found.start = headMinute + AfterStart(head.MinuteOfDay() * 60, range.start, kSecondsPerDay);
+  found.end = found.start + AfterStart(range.start, range.end, kSecondsPerDay);
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    const std::int64_t t = RecordTime(table[i]);
+    if (t < found.start || t > found.end) continue;
+    if (!found.rows) found.rows = RowSpan{i, i};
+    found.rows->last = i;
   }
   return found;
 }
