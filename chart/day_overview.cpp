@@ -26,11 +26,12 @@ void FillMargins(DrawingSurface& s, Size size, const Rect& plot, Colour colour) 
 }
 
 // The columns a stretch of rows takes, from its first record's second to its
-// last's; rows past the table's end are its last.
-ColumnRange ColumnsOfRows(const FluxTable& table, const OverviewTimeScale& scale, RowRange rows) {
-  const std::size_t end = table.size() - 1;
-  const std::int64_t a = AbsoluteSecond(table[std::min({rows.first, rows.last, end})]);
-  const std::int64_t b = AbsoluteSecond(table[std::min(std::max(rows.first, rows.last), end)]);
+// last's, rows past the table's end left out; nothing for none left.
+std::optional<ColumnRange> ColumnsOfRows(const FluxTable& table, const OverviewTimeScale& scale,
+                                         const std::optional<RowRange>& rows) {
+  if (!rows || std::min(rows->first, rows->last) >= table.size()) return std::nullopt;
+  const std::int64_t a = AbsoluteSecond(table[std::min(rows->first, rows->last)]);
+  const std::int64_t b = AbsoluteSecond(table[std::min(std::max(rows->first, rows->last), table.size() - 1)]);
   return scale.ColumnsOf({std::min(a, b), std::max(a, b)});
 }
 
@@ -39,9 +40,8 @@ std::vector<PlotBand> PlotBands(const OverviewRequest& r, const ChartStyle& styl
                                 const Rect& plot) {
   std::vector<Colour> colours(static_cast<std::size_t>(plot.Width()), style.m_crPlot);
   auto paint = [&](const std::optional<RowRange>& rows, Colour colour) {
-    if (!rows || r.table.empty()) return;
-    const ColumnRange c = ColumnsOfRows(r.table, scale, *rows);
-    std::fill(colours.begin() + c.first, colours.begin() + c.last + 1, colour);
+    if (const auto c = ColumnsOfRows(r.table, scale, rows))
+      std::fill(colours.begin() + c->first, colours.begin() + c->last + 1, colour);
   };
   paint(r.shaded, kOverviewShadeColour);
   paint(r.selected, kOverviewSelectionColour);
@@ -55,9 +55,10 @@ std::vector<PlotBand> PlotBands(const OverviewRequest& r, const ChartStyle& styl
 }
 
 void DrawSelectionEdges(DrawingSurface& s, const OverviewRequest& r, const OverviewTimeScale& scale, const Rect& plot) {
-  const ColumnRange c = ColumnsOfRows(r.table, scale, *r.selected);
+  const auto c = ColumnsOfRows(r.table, scale, r.selected);
+  if (!c) return;
   s.SelectPen(MakePen(PenStyle::Solid, 1, kOverviewSelectionEdgeColour));
-  for (int column : {c.first, c.last}) {
+  for (int column : {c->first, c->last}) {
     s.MovePen(plot.left + column, plot.top);
     s.DrawLineTo(plot.left + column, plot.bottom);
   }
@@ -90,7 +91,7 @@ void DrawDayOverview(DrawingSurface& s, const ChartStyle& style, const OverviewR
   DrawOverviewFluxAxis(s, style, plot, bands);
   if (r.table.empty()) return;
   DrawOverviewTimeAxis(s, style, r.size, plot, scale);
-  if (r.selected) DrawSelectionEdges(s, r, scale, plot);
+  DrawSelectionEdges(s, r, scale, plot);
   DrawTraces(s, style, r, scale, plot);
 }
 

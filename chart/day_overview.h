@@ -26,6 +26,8 @@ struct OverviewRequest {
   const FluxTable& table;
   Size size;  // of the picture, drawn from (0, 0)
   std::array<bool, kChannelCount> shown{};
+  // Each from its first record's second to its last's (rows past the
+  // table's end left out).
   std::optional<RowRange> shaded;    // the main window's 30 minutes
   std::optional<RowRange> selected;  // a stretch selected for measuring
 };
