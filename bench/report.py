@@ -66,6 +66,8 @@ def main():
         ("open/gzip_day", "opening the archive's 24-hour file, 8-wide, gzip (86,400 records): inflating, decoding, panel", "≤ 3 x zcat"),
         ("open/gzip_day_file_only", "the same file opened by the reader alone: read, inflate, decode", ""),
         ("plot/gzip_day", "one 30-minute window of that decoded file, all eight channels", "≤ 1 ms"),
+        ("overview/day_1200px", "the day overview of the 24-hour file, 1200 x 400, all eight channels, on the real Qt window surface", "≤ 2 ms"),
+        ("overview/day_1200px_no_surface", "the same onto a surface that draws nothing: the columns' smallest and largest values, the calls", ""),
         ("browse/whole_day", "browsing the whole 24-hour file, 48 windows, through the dispatch", ""),
         ("interaction/slider_release", "slider let go to the window's pixels updated (real widget, offscreen)", "< 8 ms"),
         ("interaction/check_box_click", "check box click to the window's pixels updated", "< 8 ms"),

@@ -44,6 +44,12 @@ struct DecodeStats {
   }
 };
 
+// Rows of a table, both included.
+struct RowRange {
+  std::size_t first = 0, last = 0;
+  friend bool operator==(const RowRange&, const RowRange&) = default;
+};
+
 struct FluxTable {
   std::vector<FluxRecord> records;
   FileLayout layout;

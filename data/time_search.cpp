@@ -33,7 +33,7 @@ RangeSearch FindRecordsInRange(const FluxTable& table, TimeOfDayRange range) {
   for (std::size_t i = 0; i < table.size(); ++i) {
     const std::int64_t t = RecordTime(table[i]);
     if (t < found.start || t > found.end) continue;
-    if (!found.rows) found.rows = RowSpan{i, i};
+    if (!found.rows) found.rows = RowRange{i, i};
     found.rows->last = i;
   }
   return found;

@@ -21,15 +21,8 @@ struct TimeSearch {
 // one of the following day, as in the chart. No index when the table ends first.
 TimeSearch FindRecordAtTime(const FluxTable& table, int minuteOfDay);
 
-// Rows `first` to `last` of a table, both included.
-struct RowSpan {
-  std::size_t first = 0, last = 0;
-
-  bool operator==(const RowSpan&) const = default;
-};
-
 struct RangeSearch {
-  std::optional<RowSpan> rows;          // none: no record lies in the range
+  std::optional<RowRange> rows;          // none: no record lies in the range
   std::int64_t start = 0, end = 0;      // the range found, as absolute times (record_time.h)
   int firstSecond = 0, lastSecond = 0;  // of the day, of the first and the last record
 };

@@ -43,11 +43,11 @@ TEST(RangeSearchTest, GoesOnFromTheFirstRecordOverMidnight) {
   const std::size_t end = table.size() - 1;
   const struct {
     const char* range;
-    std::optional<RowSpan> rows;
-  } cases[] = {{"23:58-00:02", RowSpan{MidnightRow(-120), MidnightRow(120)}},
-               {"23:50-23:50", RowSpan{0, 0}},
-               {"00:05-23:55", RowSpan{MidnightRow(300), end}},      // that day's 23:55
-               {"23:55-23:52:30", RowSpan{MidnightRow(-300), end}},  // the next day's 23:52:30
+    std::optional<RowRange> rows;
+  } cases[] = {{"23:58-00:02", RowRange{MidnightRow(-120), MidnightRow(120)}},
+               {"23:50-23:50", RowRange{0, 0}},
+               {"00:05-23:55", RowRange{MidnightRow(300), end}},      // that day's 23:55
+               {"23:55-23:52:30", RowRange{MidnightRow(-300), end}},  // the next day's 23:52:30
                {"23:49:59-23:51", std::nullopt}};                    // from the next day, after the file
   for (const auto& c : cases) EXPECT_EQ(FindRecordsInRange(table, *ParseTimeRange(c.range)).rows, c.rows) << c.range;
   const RangeSearch none = FindRecordsInRange(table, *ParseTimeRange("00:15-00:20"));
@@ -55,7 +55,7 @@ TEST(RangeSearchTest, GoesOnFromTheFirstRecordOverMidnight) {
   EXPECT_EQ(std::pair(none.firstSecond, none.lastSecond), std::pair(85800, 600));
   // From 23:50:30, as for --time, 23:50 is on the first record's day.
   table.records.erase(table.records.begin(), table.records.begin() + 30);
-  EXPECT_EQ(FindRecordsInRange(table, *ParseTimeRange("23:50-23:51")).rows, (RowSpan{0, 30}));
+  EXPECT_EQ(FindRecordsInRange(table, *ParseTimeRange("23:50-23:51")).rows, (RowRange{0, 30}));
 }
 
 }  // namespace
