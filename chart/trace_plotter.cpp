@@ -1,6 +1,8 @@
 #include "chart/trace_plotter.h"
 
 #include "chart/chart_layout.h"
+
+#include <utility>
 #include "data/time_of_day.h"
 
 namespace helvarra {
@@ -59,6 +61,22 @@ void DrawDecadeGrid(DrawingSurface& s, const ChartStyle& style) {
     s.MovePen(kTraceLeftX, DecadeY(decade));
     s.DrawLineTo(kTraceRightX, DecadeY(decade));
   }
+}
+
+std::optional<RowRange> ChartRowsBetween(const FluxTable& table, std::size_t firstRow, std::size_t lastRow,
+                                         int startMinute, int x1, int x2) {
+  if (x1 > x2) std::swap(x1, x2);
+  const int startSecond = startMinute * 60;
+  std::optional<RowRange> rows;
+  for (std::size_t i = firstRow; i <= lastRow && i < table.size(); ++i) {
+    const FluxRecord& record = table[i];
+    if (startSecond == (record.MinuteOfDay() + 1) * 60) continue;
+    const int x = OffsetX(AfterStart(0, record.SecondOfDay() - startSecond, kSecondsPerDay));
+    if (x < x1 || x > x2) continue;
+    if (!rows) rows = RowRange{i, i};
+    rows->last = i;
+  }
+  return rows;
 }
 
 ChartWindowResult DrawChartWindow(DrawingSurface& s, const ChartStyle& style, const ChartWindowRequest& r) {

@@ -31,6 +31,12 @@ struct ChartWindowResult {
   bool tableEnded = false;             // the table ended before 1800 seconds
 };
 
+// The records the window shows whose column lies between x1 and x2 (either
+// way round), of those the record loop read (from `firstRow` to `lastRow`);
+// the records of the fixing minute are not shown. Nothing where none is.
+std::optional<RowRange> ChartRowsBetween(const FluxTable& table, std::size_t firstRow, std::size_t lastRow,
+                                         int startMinute, int x1, int x2);
+
 // Draws the window: records of the fixing record's minute are not drawn, a
 // record more than 6 seconds after the one before is not drawn, strokes from
 // or to negative rows or from rows above 500 are not drawn. The loop ends

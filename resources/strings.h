@@ -8,13 +8,16 @@
 namespace helvarra::resources {
 
 // The string table.
-inline constexpr int IDS_ABOUTBOX = 101;  // the window menu's About entry
-inline constexpr int IDM_ABOUTBOX = 16;   // its command
+inline constexpr int IDS_ABOUTBOX = 101;     // the window menu's About entry
+inline constexpr int IDM_ABOUTBOX = 16;      // its command
+inline constexpr int IDS_DAYOVERVIEW = 102;  // the window menu's Day Overview entry, after About
+inline constexpr int IDM_DAYOVERVIEW = 32;   // its command, also Ctrl+D
 
 // A string of the table by its id; empty for an id the table lacks.
 constexpr std::string_view LoadStringResource(int id) {
   switch (id) {
     case IDS_ABOUTBOX: return "&About Tarrawin...";
+    case IDS_DAYOVERVIEW: return "&Day Overview...";
     default: return {};
   }
 }

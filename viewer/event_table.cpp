@@ -29,7 +29,7 @@ constexpr Handler OnClick() {
 constexpr EventRoute Button(int id, Handler handle) { return {EventKind::Command, id, id, handle}; }
 constexpr EventRoute Any(EventKind kind, Handler handle) { return {kind, kAnyId, kAnyId, handle}; }
 
-constexpr std::array<EventRoute, 15> kEventTable{{
+constexpr std::array<EventRoute, 16> kEventTable{{
     Any(EventKind::SystemCommand,
         [](CFluxViewerDlg& d, const WindowEvent& e, EventResult&) { d.OnSystemCommand(e.command, e.extra); }),
     Any(EventKind::Paint, OnClick<&CFluxViewerDlg::OnPaint>()),
@@ -49,6 +49,8 @@ constexpr std::array<EventRoute, 15> kEventTable{{
                                     EventResult& r) { r.colour = d.OnControlColor(e.id, e.controlKind); }),
     Any(EventKind::LeftButtonDown,
         [](CFluxViewerDlg& d, const WindowEvent& e, EventResult&) { d.OnLeftButtonDown(e.x, e.y); }),
+    Any(EventKind::SpanSelected,
+        [](CFluxViewerDlg& d, const WindowEvent& e, EventResult&) { d.OnChartSpan(e.x, e.x2); }),
     Any(EventKind::OpenDocument,
         [](CFluxViewerDlg& d, const WindowEvent& e, EventResult&) { d.OnOpenDocument(e.pathName, e.fileName); }),
     // OK and cancel: the framework's closing.

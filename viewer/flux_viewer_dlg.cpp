@@ -5,6 +5,7 @@
 
 #include "resources/dialog_templates.h"
 #include "resources/strings.h"
+#include "viewer/day_overview_dlg.h"
 #include "viewer/surface_lease.h"
 
 namespace helvarra {
@@ -31,6 +32,8 @@ bool CFluxViewerDlg::InitWindow() {
       m_services.AppendSystemMenuSeparator();
       m_services.AppendSystemMenuItem(about, res::IDM_ABOUTBOX);
     }
+    const std::string_view overview = res::LoadStringResource(res::IDS_DAYOVERVIEW);
+    if (!overview.empty()) m_services.AppendSystemMenuItem(overview, res::IDM_DAYOVERVIEW);
   }
   m_services.SetWindowIcon(m_hIcon);
 

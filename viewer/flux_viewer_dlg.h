@@ -3,6 +3,7 @@
 // receives every user event through one fixed event table.
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -14,6 +15,8 @@
 #include "viewer/window_services.h"
 
 namespace helvarra {
+
+class CDayOverviewDlg;
 
 class CFluxViewerDlg : public DialogEvents {
  public:
@@ -51,6 +54,10 @@ class CFluxViewerDlg : public DialogEvents {
   // box, nothing (the window's own) for any other control or kind.
   std::optional<Colour> OnControlColor(int controlId, int kind) const;
   void OnLeftButtonDown(int x, int y);
+  // A Shift+drag across the chart: its records measured in the day overview.
+  void OnChartSpan(int x1, int x2);
+  // The window menu's "&Day Overview..." (also Ctrl+D).
+  void OnDayOverview();
   // The framework's closing: OK reads the controls back, both end the run.
   void OnOK();
   void OnCancel();
@@ -60,6 +67,11 @@ class CFluxViewerDlg : public DialogEvents {
   void TracePlotter();
   // The frequency, flux and time of the clicked point, right of the plot.
   void ShowCursorReadout(int x, int y);
+  // As the slider let go at a record (nothing while browsing).
+  void MoveWindowTo(int index);
+  // The records the chart window shows (none before a file is drawn).
+  const std::optional<RowRange>& ShownRows() const { return m_shownRows; }
+  CDayOverviewDlg* Overview() const { return m_pOverview.get(); }
 
   // Channel k's flag: non-zero when the channel is drawn.
   int& ShowFlag(int k) { return this->*kShowFlags[static_cast<std::size_t>(k)]; }
@@ -87,6 +99,7 @@ class CFluxViewerDlg : public DialogEvents {
   signed char m_bFirstLoad = 0;
   Icon m_hIcon;
   int m_nStartMinute = 0;
+  std::unique_ptr<CDayOverviewDlg> m_pOverview;  // made when first opened
 
  private:
   // The paint's drawing; false for the minimised window, whose paint is done.
@@ -103,6 +116,12 @@ class CFluxViewerDlg : public DialogEvents {
   void BrowseStep(RecordCursor& cursor);
   // Every way a browse ends comes here.
   void StopBrowsing();
+  std::string OverviewTitle() const;
+  void OverviewFollowsTheFile();
+  // The chart window's records: those the last plot read, the first of them
+  // and the last, for a Shift+drag and the overview's shade.
+  std::size_t m_nFirstRowRead = 0, m_nLastRowRead = 0;
+  std::optional<RowRange> m_shownRows;
 
   WindowServices& m_services;
 

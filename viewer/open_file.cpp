@@ -64,6 +64,7 @@ void CFluxViewerDlg::OpenChosenFile(const std::optional<ChosenFile>& chosen) {
   m_bFileLoaded = 1;
   m_bFirstLoad = 0;
   TracePlotter();
+  OverviewFollowsTheFile();
 }
 
 // The file opened, its records counted and its first and last stamps taken;
@@ -99,7 +100,9 @@ bool CFluxViewerDlg::OpenAndTakeStamps() {
 // and no browse going on over a file that is gone.
 void CFluxViewerDlg::ShowNoFile() {
   m_bFileLoaded = 0;
+  m_shownRows.reset();
   StopBrowsing();
+  OverviewFollowsTheFile();
   SurfaceLease s(m_services, &m_bIdle);
   BlankFilePanel(*s, m_style);
   ClearChart(*s, m_style);

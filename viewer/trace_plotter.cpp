@@ -5,6 +5,7 @@
 // of the table ends a browse.
 
 #include <algorithm>
+#include <climits>
 
 #include "chart/trace_plotter.h"
 #include "viewer/flux_viewer_dlg.h"
@@ -34,6 +35,11 @@ void CFluxViewerDlg::TracePlotter() {
   if (drawn.lastRow) m_strRecord = table[*drawn.lastRow];
   m_nLastSecond = m_strRecord.second;
   if (drawn.tableEnded) StopBrowsing();
+  m_nFirstRowRead = static_cast<std::size_t>(cursor.Position());
+  m_nLastRowRead = drawn.lastRow.value_or(m_nFirstRowRead);
+  m_shownRows = drawn.lastRow ? ChartRowsBetween(table, m_nFirstRowRead, m_nLastRowRead, m_nStartMinute, 0, INT_MAX)
+                              : std::nullopt;
+  m_services.RepaintOverview();
 }
 
 }  // namespace helvarra

@@ -19,6 +19,7 @@ enum class EventKind {
   ControlColor,    // a control asks for its colours; id, controlKind
   LeftButtonDown,  // x, y in client coordinates
   OpenDocument,    // a file given on the command line or dropped on the window; pathName, fileName
+  SpanSelected,    // a stretch dragged across a chart, from x to x2 (either way round)
 };
 
 // The kind of control a colour request comes from.
@@ -33,7 +34,7 @@ inline constexpr unsigned SC_RESTORE = 0xF120;
 struct WindowEvent {
   EventKind kind = EventKind::Paint;
   int id = 0;
-  int x = 0, y = 0;
+  int x = 0, y = 0, x2 = 0;
   unsigned command = 0;
   long extra = 0;
   int controlKind = 0;

@@ -11,6 +11,8 @@ void CFluxViewerDlg::OnSystemCommand(unsigned command, long /*extra*/) {
   if ((command & 0xFFF0) == resources::IDM_ABOUTBOX) {
     CAboutDlg about(m_services);
     about.DoModal();
+  } else if ((command & 0xFFF0) == resources::IDM_DAYOVERVIEW) {
+    OnDayOverview();
   } else {
     m_services.DefaultHandling();
   }

@@ -79,6 +79,21 @@ class WindowServices {
   virtual void EraseIconBackground(DrawingSurface& paintSurface) = 0;
   // The platform's own handling of the event being dispatched.
   virtual void DefaultHandling() = 0;
+
+  // The day overview: a second window the user may resize, opened (or
+  // raised) over the object its events go to, titled; repainted when asked
+  // (nothing while it is closed); surfaces on its picture and its size; the
+  // measurement shown under it as a table, from its CSV (empty: none).
+  virtual void ShowOverview(DialogEvents& events, std::string_view title) = 0;
+  virtual void RetitleOverview(std::string_view title) = 0;
+  virtual void RepaintOverview() = 0;
+  virtual std::unique_ptr<DrawingSurface> AcquireOverviewSurface() = 0;
+  virtual void ReleaseOverviewSurface(std::unique_ptr<DrawingSurface> surface) = 0;
+  virtual Size GetOverviewSize() const = 0;
+  virtual void ShowMeasurement(std::string_view csv) = 0;
+  virtual void SetClipboardText(std::string_view text) = 0;
+  // Modal; the path to write to only when the user confirms.
+  virtual std::optional<std::string> ChooseSaveFile(std::string_view suggestedName) = 0;
 };
 
 }  // namespace helvarra

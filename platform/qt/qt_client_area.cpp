@@ -6,7 +6,8 @@
 
 namespace helvarra::qt {
 
-ClientArea::ClientArea(QtCanvas& canvas, Pressed pressed) : canvas_(canvas), pressed_(std::move(pressed)) {
+ClientArea::ClientArea(QtCanvas& canvas, Pressed pressed, SpanDrag::Spanned spanned)
+    : canvas_(canvas), pressed_(std::move(pressed)), spanned_(std::move(spanned)) {
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -16,8 +17,21 @@ void ClientArea::paintEvent(QPaintEvent* event) {
 }
 
 void ClientArea::mousePressEvent(QMouseEvent* event) {
-  if (pressed_) pressed_(*event);
+  if (event->button() == Qt::LeftButton && (event->modifiers() & Qt::ShiftModifier))
+    drag_.Start(*event);
+  else if (pressed_)
+    pressed_(*event);
   QWidget::mousePressEvent(event);
+}
+
+void ClientArea::mouseMoveEvent(QMouseEvent* event) {
+  drag_.Move(*event);
+  QWidget::mouseMoveEvent(event);
+}
+
+void ClientArea::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) drag_.Finish(*event, spanned_, nullptr);
+  QWidget::mouseReleaseEvent(event);
 }
 
 }  // namespace helvarra::qt

@@ -1,12 +1,14 @@
 #pragma once
 // The main window's client area: the chart's backing image drawn pixel for
 // pixel, with the dialog's controls placed on it. Its mouse presses are
-// handed on in its own coordinates, wherever the window has it scrolled to.
+// handed on in its own coordinates, wherever the window has it scrolled to;
+// a Shift+drag across it hands on the stretch instead.
 
 #include <QWidget>
 #include <functional>
 
 #include "platform/qt/qt_canvas.h"
+#include "platform/qt/qt_span_drag.h"
 
 namespace helvarra::qt {
 
@@ -14,15 +16,19 @@ class ClientArea : public QWidget {
  public:
   using Pressed = std::function<void(const QMouseEvent&)>;
 
-  ClientArea(QtCanvas& canvas, Pressed pressed);
+  ClientArea(QtCanvas& canvas, Pressed pressed, SpanDrag::Spanned spanned);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
   QtCanvas& canvas_;
   Pressed pressed_;
+  SpanDrag::Spanned spanned_;
+  SpanDrag drag_{*this};
 };
 
 }  // namespace helvarra::qt

@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -18,6 +19,7 @@
 #include "platform/qt/qt_file_dialog.h"
 #include "platform/qt/qt_window_surface.h"
 #include "resources/dialog_templates.h"
+#include "resources/strings.h"
 
 namespace helvarra::qt {
 namespace {
@@ -54,7 +56,9 @@ FluxDialog::FluxDialog(QtCanvas& canvas, Deliver deliver, ControlBackground cont
   setAcceptDrops(true);
   // The client area in a scroll area that fills the window, without a frame:
   // where the window has its natural size, the client area is its own.
-  client_ = new ClientArea(canvas_, [this](const QMouseEvent& e) { ClientPressed(e); });
+  client_ = new ClientArea(
+      canvas_, [this](const QMouseEvent& e) { ClientPressed(e); },
+      [this](int x1, int x2) { Send({.kind = EventKind::SpanSelected, .x = x1, .x2 = x2}); });
   client_->setFixedSize(res::DialogUnitsToPixelsX(res::kMainDialogWidth),
                         res::DialogUnitsToPixelsY(res::kMainDialogHeight));
   scroll_ = new QScrollArea(this);
@@ -68,6 +72,10 @@ FluxDialog::FluxDialog(QtCanvas& canvas, Deliver deliver, ControlBackground cont
   ApplyDialogLook(*this);
   FitToScreen();
 
+  // Ctrl+D: the day overview, as its window-menu entry.
+  auto* overview = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), this);
+  connect(overview, &QShortcut::activated, this,
+          [this] { Send({.kind = EventKind::SystemCommand, .command = resources::IDM_DAYOVERVIEW}); });
   windowMenu_.addAction(tr("Mi&nimise"), this,
                         [this] { Send({.kind = EventKind::SystemCommand, .command = SC_MINIMIZE}); });
   windowMenu_.addAction(tr("&Close"), this, [this] { Send({.kind = EventKind::SystemCommand, .command = SC_CLOSE}); });

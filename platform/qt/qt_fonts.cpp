@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QString>
+#include <mutex>
 
 namespace helvarra::qt {
 namespace {
@@ -21,6 +22,8 @@ constexpr StandIn kStandIns[] = {
 
 QFont ToQFont(const Font& font) {
   static QHash<QString, QFont> cache;
+  static std::mutex guard;  // the snapshot tool draws on several threads
+  const std::lock_guard<std::mutex> lock(guard);
   const QString key = QString::fromStdString(font.face) + QLatin1Char('/') + QString::number(font.pixelHeight);
   auto found = cache.constFind(key);
   if (found != cache.constEnd()) return *found;

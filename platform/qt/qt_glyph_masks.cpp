@@ -5,11 +5,14 @@
 #include <QImage>
 #include <QPainter>
 #include <memory>
+#include <mutex>
 
 namespace helvarra::qt {
 
 const GlyphMasks* GlyphMasks::For(const QFont& font, int cellWidth) {
   static QHash<QString, std::shared_ptr<GlyphMasks>> cache;
+  static std::mutex guard;  // the snapshot tool draws on several threads
+  const std::lock_guard<std::mutex> lock(guard);
   const QString key = font.key() + QLatin1Char('/') + QString::number(cellWidth);
   if (auto found = cache.constFind(key); found != cache.constEnd()) return found->get();
 

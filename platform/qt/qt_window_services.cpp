@@ -71,6 +71,7 @@ FluxDialog& QtWindowServices::OpenMainWindow(DialogEvents* events) {
 void QtWindowServices::CloseMainWindow() {
   timer_.stop();
   canvas_.SetPictureSource({});
+  overview_.reset();
   dialog_.reset();
   events_ = nullptr;
 }

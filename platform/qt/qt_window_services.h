@@ -10,6 +10,7 @@
 
 #include "platform/qt/qt_canvas.h"
 #include "platform/qt/qt_flux_dialog.h"
+#include "platform/qt/qt_overview_window.h"
 #include "viewer/window_services.h"
 
 namespace helvarra::qt {
@@ -40,6 +41,15 @@ class QtWindowServices : public WindowServices {
   void SetWindowIcon(const Icon& icon) override;
   Colour GetActiveBorderColour() const override;
   void DefaultHandling() override;
+  void ShowOverview(DialogEvents& events, std::string_view title) override;
+  void RetitleOverview(std::string_view title) override;
+  void RepaintOverview() override;
+  std::unique_ptr<DrawingSurface> AcquireOverviewSurface() override;
+  void ReleaseOverviewSurface(std::unique_ptr<DrawingSurface> surface) override;
+  Size GetOverviewSize() const override;
+  void ShowMeasurement(std::string_view csv) override;
+  void SetClipboardText(std::string_view text) override;
+  std::optional<std::string> ChooseSaveFile(std::string_view suggestedName) override;
 
   std::unique_ptr<DrawingSurface> AcquireWindowSurface() override;
   int ReleaseWindowSurface(std::unique_ptr<DrawingSurface> surface) override;
@@ -55,6 +65,7 @@ class QtWindowServices : public WindowServices {
   FluxDialog& OpenMainWindow(DialogEvents* events);
   void CloseMainWindow();
   FluxDialog* MainWindow() const { return dialog_.get(); }
+  OverviewWindow* Overview() const { return overview_.get(); }
   QtCanvas& Canvas() { return canvas_; }
   // Delivers an event to the viewer as the window would.
   EventResult Deliver(const WindowEvent& event);
@@ -66,6 +77,7 @@ class QtWindowServices : public WindowServices {
   // Seams in place of the modal dialogs, for tests and scripted runs.
   std::function<std::optional<ChosenFile>(std::string_view filter)> fileChooser;
   std::function<std::optional<ChosenPrinter>()> printerChooser;
+  std::function<std::optional<std::string>(std::string_view suggestedName)> saveChooser;
   enum class MessageKind { Warning, Message, Error };
   std::function<void(MessageKind, const std::string&)> messageShown;
 
@@ -80,6 +92,7 @@ class QtWindowServices : public WindowServices {
   QtCanvas canvas_;
   QtCanvas iconCanvas_;
   std::unique_ptr<FluxDialog> dialog_;
+  std::unique_ptr<OverviewWindow> overview_;
   DialogEvents* events_ = nullptr;
   std::vector<WindowEvent> dispatching_;  // innermost last
   QTimer timer_;

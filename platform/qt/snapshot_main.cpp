@@ -1,6 +1,8 @@
 // tarrawin-snapshot: the viewer's chart for a data file, written as a PNG
-// picture without a display, pixel for pixel as the viewer shows it; or, with
-// --info, what was read from the file. Nothing but the picture is written.
+// picture without a display, pixel for pixel as the viewer shows it; the day
+// overview of one file or many; a burst measured; the records as CSV; or,
+// with --info, what was read from the file. Nothing but the picture, the
+// pictures or the CSV asked for is written.
 
 #include <QApplication>
 #include <QBuffer>
@@ -16,11 +18,14 @@
 #include "data/flux_data_file.h"
 #include "platform/qt/qt_icon.h"
 #include "platform/qt/snapshot_options.h"
+#include "platform/qt/snapshot_overview.h"
+#include "platform/qt/snapshot_tables.h"
 #include "platform/qt/snapshot_window.h"
 #include "resources/strings.h"
 
 namespace {
 
+using helvarra::snapshot::Mode;
 using helvarra::snapshot::Options;
 
 constexpr int kExitWritten = 0, kExitNotDrawn = 1, kExitUsage = 2;
@@ -85,6 +90,46 @@ int Describe(const Options& options) {
   return kExitWritten;
 }
 
+// Writing the output over a data file would lose the data.
+bool WouldOverwriteData(const Options& options) {
+  const QFileInfo output(QString::fromStdString(options.output));
+  for (const std::string& file : options.files) {
+    const QFileInfo input(QString::fromStdString(file));
+    if (input.exists() && output.exists() && input.canonicalFilePath() == output.canonicalFilePath()) return true;
+  }
+  return false;
+}
+
+// The chart's picture, drawn by the viewer's own window.
+int DrawChart(const Options& options) {
+  std::optional<QImage> picture;
+  {
+    helvarra::snapshot::SnapshotWindow snapshot(options);
+    picture = snapshot.Draw();
+    for (const std::string& text : snapshot.Failures()) Say(text);
+    for (const std::string& text : snapshot.Notes()) Say(text);
+  }
+  if (!picture) return kExitNotDrawn;
+  std::string error;
+  if (!WritePicture(*picture, options.output, error)) {
+    Say(error);
+    return kExitNotDrawn;
+  }
+  return kExitWritten;
+}
+
+// The pictures need Qt; the tables and the account do not.
+int DrawPictures(const Options& options, char* argv0) {
+  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  qtMessages = qInstallMessageHandler(QuietRuntimeFolderNotice);
+  // Qt sees no arguments of the command line: they are all this program's.
+  int qtArgc = 1;
+  char* qtArgv[] = {argv0, nullptr};
+  QApplication application(qtArgc, qtArgv);
+  QApplication::setWindowIcon(helvarra::qt::ProgramIcon(helvarra::resources::IDR_MAINFRAME));
+  return options.mode == Mode::Overview ? helvarra::snapshot::WriteOverviews(options) : DrawChart(options);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -93,40 +138,22 @@ int main(int argc, char* argv[]) {
     Say(parsed.error + " (see tarrawin-snapshot --help)");
     return kExitUsage;
   }
-  const Options* options = &*parsed.options;
-  if (options->help) {
+  const Options& options = *parsed.options;
+  if (options.help) {
     const std::string help = helvarra::snapshot::HelpText();
     std::fwrite(help.data(), 1, help.size(), stdout);
     return kExitWritten;
   }
-  if (options->info) return Describe(*options);
-  // Writing the picture over the data file would lose the data.
-  const QFileInfo input(QString::fromStdString(options->file)), output(QString::fromStdString(options->output));
-  if (input.exists() && output.exists() && input.canonicalFilePath() == output.canonicalFilePath()) {
-    Say("the picture would overwrite the data file " + options->file + " (see tarrawin-snapshot --help)");
+  if (!options.output.empty() && WouldOverwriteData(options)) {
+    Say("the output would overwrite the data file " + options.output + " (see tarrawin-snapshot --help)");
     return kExitUsage;
   }
-
-  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  qtMessages = qInstallMessageHandler(QuietRuntimeFolderNotice);
-  // Qt sees no arguments of the command line: they are all this program's.
-  int qtArgc = 1;
-  char* qtArgv[] = {argv[0], nullptr};
-  QApplication application(qtArgc, qtArgv);
-  QApplication::setWindowIcon(helvarra::qt::ProgramIcon(helvarra::resources::IDR_MAINFRAME));
-
-  std::optional<QImage> picture;
-  {
-    helvarra::snapshot::SnapshotWindow snapshot(*options);
-    picture = snapshot.Draw();
-    for (const std::string& text : snapshot.Failures()) Say(text);
-    for (const std::string& text : snapshot.Notes()) Say(text);
+  switch (options.mode) {
+    case Mode::Info: return Describe(options);
+    case Mode::Measure: return helvarra::snapshot::PrintMeasurement(options);
+    case Mode::Csv: return helvarra::snapshot::WriteCsv(options);
+    case Mode::Chart:
+    case Mode::Overview: break;
   }
-  if (!picture) return kExitNotDrawn;
-  std::string error;
-  if (!WritePicture(*picture, options->output, error)) {
-    Say(error);
-    return kExitNotDrawn;
-  }
-  return kExitWritten;
+  return DrawPictures(options, argv[0]);
 }

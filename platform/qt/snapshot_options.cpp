@@ -12,22 +12,6 @@ std::optional<int> ParseCount(std::string_view text) {
   return value;
 }
 
-// "HH:MM", 00:00 to 23:59, as a minute of the day.
-std::optional<int> ParseTimeOfDay(std::string_view text) {
-  const std::size_t colon = text.find(':');
-  if (colon == std::string_view::npos || colon == 0 || colon > 2 || text.size() - colon - 1 != 2) return std::nullopt;
-  const auto hour = ParseCount(text.substr(0, colon)), minute = ParseCount(text.substr(colon + 1));
-  if (!hour || !minute || *hour > 23 || *minute > 59) return std::nullopt;
-  return *hour * 60 + *minute;
-}
-
-// "245,410,...": the frequencies of the channel table.
-std::string ChannelList() {
-  std::string list;
-  for (const ChannelInfo& c : kChannels) list += (list.empty() ? "" : ",") + std::to_string(c.megahertz);
-  return list;
-}
-
 std::optional<std::array<bool, kChannelCount>> ParseChannels(std::string_view text) {
   std::array<bool, kChannelCount> shown{};
   if (text == "none") return shown;
@@ -53,7 +37,20 @@ struct OptionRow {
   std::string (*apply)(Options& options, std::string_view value);
 };
 
-constexpr std::array<OptionRow, 8> kOptions{{
+template <Mode mode>
+std::string SetMode(Options& o, std::string_view) {
+  if (o.mode != Mode::Chart && o.mode != mode) return "give one of --info, --overview, --measure and --csv";
+  o.mode = mode;
+  return {};
+}
+
+// "HH:MM" or "HH:MM:SS" for --from and --to.
+std::string SetTime(std::optional<int>& to, std::string_view name, std::string_view v) {
+  to = ParseTimeOfDay(v);
+  return to ? "" : std::string(name) + " takes a time of day as HH:MM or HH:MM:SS: " + std::string(v);
+}
+
+constexpr std::array<OptionRow, 14> kOptions{{
     {"-o", "--output", true,
      [](Options& o, std::string_view v) -> std::string {
        if (v.empty()) return "the output file name is empty";
@@ -63,39 +60,46 @@ constexpr std::array<OptionRow, 8> kOptions{{
     {"", "--index", true,
      [](Options& o, std::string_view v) -> std::string {
        o.index = ParseCount(v);
-       o.pictureOption = true;
+       o.windowOption = true;
        return o.index ? "" : "--index takes a record number, 0 or more: " + std::string(v);
      }},
     {"", "--time", true,
      [](Options& o, std::string_view v) -> std::string {
-       o.minuteOfDay = ParseTimeOfDay(v);
-       o.pictureOption = true;
-       return o.minuteOfDay ? "" : "--time takes a time of day as HH:MM, 00:00 to 23:59: " + std::string(v);
+       const std::optional<int> second = v.size() <= 5 ? ParseTimeOfDay(v) : std::nullopt;
+       if (second) o.minuteOfDay = *second / 60;
+       o.windowOption = true;
+       return second ? "" : "--time takes a time of day as HH:MM, 00:00 to 23:59: " + std::string(v);
      }},
     {"", "--channels", true,
      [](Options& o, std::string_view v) -> std::string {
        const auto shown = ParseChannels(v);
-       o.pictureOption = true;
        if (!shown)
          return "--channels takes \"none\", \"all\" or frequencies from " + ChannelList() + ": " + std::string(v);
        o.channels = *shown;
+       o.channelsGiven = true;
        return {};
      }},
     {"", "--whole-window", false,
      [](Options& o, std::string_view) -> std::string {
-       o.wholeWindow = o.pictureOption = true;
+       o.wholeWindow = o.windowOption = true;
        return {};
      }},
     {"", "--browse-to-end", false,
      [](Options& o, std::string_view) -> std::string {
-       o.browseToEnd = o.pictureOption = true;
+       o.browseToEnd = o.windowOption = true;
        return {};
      }},
-    {"", "--info", false,
-     [](Options& o, std::string_view) -> std::string {
-       o.info = true;
-       return {};
+    {"", "--info", false, SetMode<Mode::Info>},
+    {"", "--overview", false, SetMode<Mode::Overview>},
+    {"", "--measure", true,
+     [](Options& o, std::string_view v) -> std::string {
+       o.measure = ParseTimeRange(v);
+       if (!o.measure) return "--measure takes a time range as HH:MM[:SS]-HH:MM[:SS]: " + std::string(v);
+       return SetMode<Mode::Measure>(o, v);
      }},
+    {"", "--csv", false, SetMode<Mode::Csv>},
+    {"", "--from", true, [](Options& o, std::string_view v) { return SetTime(o.from, "--from", v); }},
+    {"", "--to", true, [](Options& o, std::string_view v) { return SetTime(o.to, "--to", v); }},
     {"-h", "--help", false,
      [](Options& o, std::string_view) -> std::string {
        o.help = true;
@@ -111,8 +115,25 @@ const OptionRow* FindOption(std::string_view name) {
 
 // What the options given together say against each other, once all are read.
 std::string CheckTogether(const Options& o, std::size_t files) {
-  if (files != 1) return files == 0 ? "no data file given" : "one data file at a time";
-  if (o.info) return o.pictureOption || !o.output.empty() ? "--info prints what was read; it draws no picture" : "";
+  if (files == 0) return "no data file given";
+  if (files > 1 && o.mode != Mode::Overview) return "one data file at a time";
+  if ((o.from || o.to) && o.mode != Mode::Csv) return "--from and --to choose the records of --csv";
+  switch (o.mode) {
+    case Mode::Info:
+      return o.windowOption || o.channelsGiven || !o.output.empty() ? "--info prints what was read; it draws no picture"
+                                                                    : "";
+    case Mode::Measure:
+      return o.windowOption || o.channelsGiven || !o.output.empty() ? "--measure prints its table; it draws nothing"
+                                                                    : "";
+    case Mode::Csv: return o.windowOption || o.channelsGiven ? "--csv writes records; it draws no picture" : "";
+    case Mode::Overview:
+      if (o.windowOption)
+        return "--overview draws the whole file; --index, --time and the window options are the chart's";
+      if (o.output.empty())
+        return files > 1 ? "no folder for the pictures: give -o DIR/" : "no picture to write: give -o OUT.png";
+      return {};
+    case Mode::Chart: break;
+  }
   if (o.output.empty()) return "no picture to write: give -o OUT.png";
   if ((o.index ? 1 : 0) + (o.minuteOfDay ? 1 : 0) + (o.browseToEnd ? 1 : 0) > 1)
     return "--index, --time and --browse-to-end each choose the window; give one";
@@ -121,15 +142,20 @@ std::string CheckTogether(const Options& o, std::size_t files) {
 
 }  // namespace
 
+std::string ChannelList() {
+  std::string list;
+  for (const ChannelInfo& c : kChannels) list += (list.empty() ? "" : ",") + std::to_string(c.megahertz);
+  return list;
+}
+
 Parsed ParseArguments(const std::vector<std::string_view>& arguments) {
   Options options;
-  std::vector<std::string_view> files;
   bool optionsEnded = false;
   auto fail = [](std::string text) { return Parsed{std::nullopt, std::move(text)}; };
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string_view arg = arguments[i];
     if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
-      files.push_back(arg);
+      options.files.emplace_back(arg);
       continue;
     }
     if (arg == "--") {
@@ -151,57 +177,9 @@ Parsed ParseArguments(const std::vector<std::string_view>& arguments) {
     if (std::string wrong = option->apply(options, value); !wrong.empty()) return fail(std::move(wrong));
   }
   if (options.help) return {options, {}};
-  if (std::string wrong = CheckTogether(options, files.size()); !wrong.empty()) return fail(std::move(wrong));
-  options.file = std::string(files.front());
+  if (std::string wrong = CheckTogether(options, options.files.size()); !wrong.empty()) return fail(std::move(wrong));
+  options.file = options.files.front();
   return {options, {}};
-}
-
-std::string HelpText() {
-  return R"(Usage: tarrawin-snapshot FILE -o OUT.png [OPTIONS]
-       tarrawin-snapshot --info FILE
-
-Draws HELVARRA's chart for an RSTN one-second solar radio flux file and writes
-it as a PNG picture, pixel for pixel as the Tarrawin window shows it. No display
-is needed. The file may be of 68-byte records or as the RSTN archive serves it
-(gzip-compressed or not, 6-, 7- or 8-character fields).
-
-  -o, --output OUT.png   the picture to write (required); it is written only
-                         when the file could be drawn
-  --index N              the window the slider fixes when it is let go at
-                         record N (0 is the file's first record). The slider
-                         reaches from 0 to 60 records before the end; a larger
-                         N draws the window of its last position, with a note
-  --time HH:MM           the window of the first record at or after that time
-                         of day (UT), going on from the file's first record and
-                         over midnight: in a file from 22:30 to 01:30, 00:10 is
-                         after midnight and 22:00 is not in the file
-  --channels LIST        the frequencies drawn, in MHz, separated by commas:
-                         )" +
-         ChannelList() + R"( (the default is
-                         all of them); "none" draws the empty chart
-  --browse-to-end        the window a browse from the file's first record ends
-                         on: "&Browse" pressed and its steps run until the end
-                         of the file stops it
-  --whole-window         the window with its buttons, check boxes and slider, as
-                         printing puts it on the page; without it, the chart
-                         alone
-  --info                 no picture: prints what was read from the file, its
-                         layout, records, first and last times, station, lines
-                         skipped and re-synchronised, and per channel the
-                         fields that hold no value, by cause
-  -h, --help             this text
-
-Without --index or --time the picture is the first window of the file, as the
-viewer draws it when the file is opened. The picture is 792 x 574 pixels.
-
-Exit status: 0 the picture was written (or the file described); 1 the file
-could not be drawn or the picture not written (the viewer's message is on
-standard error); 2 a wrong option.
-
-Example:
-  tarrawin-snapshot samples/14MAY24.APL --time 23:05 \
-      --channels 245,2695,15400 -o burst.png
-)";
 }
 
 }  // namespace helvarra::snapshot

@@ -9,20 +9,30 @@
 #include <vector>
 
 #include "data/channels.h"
+#include "data/time_of_day.h"
 
 namespace helvarra::snapshot {
 
+// What the tool does: the chart's picture, the file's account (--info), the
+// day overview's picture (--overview, one file or many), a burst measured
+// (--measure) or the records as CSV (--csv).
+enum class Mode { Chart, Info, Overview, Measure, Csv };
+
 struct Options {
-  std::string file;
+  Mode mode = Mode::Chart;
+  std::string file;                // the data file (the first, with several)
+  std::vector<std::string> files;  // every data file given
   std::string output;
   std::optional<int> index;
   std::optional<int> minuteOfDay;
   std::array<bool, kChannelCount> channels{true, true, true, true, true, true, true, true};
   bool wholeWindow = false;
   bool browseToEnd = false;
-  bool info = false;
+  std::optional<TimeOfDayRange> measure;
+  std::optional<int> from, to;  // --csv's rows, seconds of the day
   bool help = false;
-  bool pictureOption = false;  // an option that shapes the picture was given
+  bool windowOption = false;   // an option that chooses or shapes the chart's window
+  bool channelsGiven = false;  // --channels: for a picture only
 };
 
 // The options, or what is wrong with the command line.
@@ -31,11 +41,14 @@ struct Parsed {
   std::string error;
 };
 
-// The arguments after the program's name. Options and the file may come in
-// any order; "--" ends the options; "--name=value" and "--name value" alike.
+// The arguments after the program's name. Options and files may come in any
+// order; "--" ends the options; "--name=value" and "--name value" alike.
 Parsed ParseArguments(const std::vector<std::string_view>& arguments);
 
 // The text of --help.
 std::string HelpText();
+
+// "245,410,...": the frequencies of the channel table.
+std::string ChannelList();
 
 }  // namespace helvarra::snapshot

@@ -49,5 +49,5 @@ check_prefix() {
   [ "$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry")" = Tarrawin ] || fail "the menu entry does not start Tarrawin"
   [ "$(sed -n 's/^Icon=//p' "$entry")" = "$app_id" ] || fail "the menu entry's icon is not $app_id"
   # The installed snapshot tool runs from there.
-  "$prefix/bin/tarrawin-snapshot" --help | grep -q -- --whole-window || fail "the installed tarrawin-snapshot does not run"
+  "$prefix/bin/tarrawin-snapshot" --help | grep -- --whole-window >/dev/null || fail "the installed tarrawin-snapshot does not run"
 }

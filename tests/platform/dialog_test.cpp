@@ -238,11 +238,13 @@ TEST_F(ModalRunTest, TheWindowMenuOpensTheAboutBoxForCommandSixteen) {
   };
   EXPECT_EQ(RunAndThen([&](FluxDialog& w) {
               const QList<QAction*> actions = w.WindowMenu().actions();
-              ASSERT_GE(actions.size(), 4);
-              EXPECT_TRUE(actions[actions.size() - 2]->isSeparator());
-              EXPECT_EQ(actions.back()->text(), QStringLiteral("&About Tarrawin..."));
+              ASSERT_GE(actions.size(), 5);
+              EXPECT_TRUE(actions[actions.size() - 3]->isSeparator());
+              QAction* about = actions[actions.size() - 2];
+              EXPECT_EQ(about->text(), QStringLiteral("&About Tarrawin..."));
+              EXPECT_EQ(actions.back()->text(), QStringLiteral("&Day Overview..."));
               QTimer::singleShot(50, closeAbout);
-              actions.back()->trigger();
+              about->trigger();
               QTimer::singleShot(50, closeAbout);
               services.Deliver({.kind = EventKind::SystemCommand, .command = 16 | 0xF});
               w.close();

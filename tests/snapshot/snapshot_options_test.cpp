@@ -24,7 +24,19 @@ TEST(SnapshotOptionsTest, EachOptionSetsWhatItSays) {
   EXPECT_EQ(Parse({"f", "-o", "o.png", "--channels=none"}).options->channels, (std::array<bool, 8>{}));
   EXPECT_TRUE(Parse({"f", "-o", "o.png", "--browse-to-end"}).options->browseToEnd);
   EXPECT_EQ(Parse({"-o", "o.png", "--", "-odd name.apl"}).options->file, "-odd name.apl");
-  EXPECT_TRUE(Parse({"--info", "day.apl.gz"}).options->info);
+  EXPECT_EQ(Parse({"--info", "day.apl.gz"}).options->mode, Mode::Info);
+  const Parsed many = Parse({"--overview", "a.apl", "b.apl.gz", "-o", "looks/"});
+  ASSERT_TRUE(many.options) << many.error;
+  EXPECT_EQ(many.options->mode, Mode::Overview);
+  EXPECT_EQ(many.options->files, (std::vector<std::string>{"a.apl", "b.apl.gz"}));
+  const Parsed measure = Parse({"day.apl", "--measure", "23:05-23:40:30"});
+  ASSERT_TRUE(measure.options) << measure.error;
+  EXPECT_EQ(measure.options->measure->start, 23 * 3600 + 5 * 60);
+  EXPECT_EQ(measure.options->measure->end, 23 * 3600 + 40 * 60 + 30);
+  const Parsed csv = Parse({"day.apl", "--csv", "--from", "22:59:30", "--to=00:10"});
+  ASSERT_TRUE(csv.options) << csv.error;
+  EXPECT_EQ(csv.options->from, 22 * 3600 + 59 * 60 + 30);
+  EXPECT_EQ(csv.options->to, 10 * 60);
   EXPECT_TRUE(Parse({"-h"}).options->help);
   EXPECT_TRUE(Parse({"--help", "--colour"}).options == std::nullopt);  // an unknown option still is one
 }
@@ -52,6 +64,15 @@ TEST(SnapshotOptionsTest, WrongCommandLinesSayWhatIsWrong) {
       {{"f", "-o", "o.png", "--colour"}, "unknown option --colour"},
       {{"--info", "f", "-o", "o.png"}, "--info prints what was read; it draws no picture"},
       {{"--info", "f", "--time", "10:00"}, "--info prints what was read; it draws no picture"},
+      {{"--info", "--csv", "f"}, "give one of --info, --overview, --measure and --csv"},
+      {{"--overview", "f", "g"}, "no folder for the pictures: give -o DIR/"},
+      {{"--overview", "f", "-o", "o.png", "--index", "3"},
+       "--overview draws the whole file; --index, --time and the window options are the chart's"},
+      {{"f", "--measure", "23:05"}, "--measure takes a time range as HH:MM[:SS]-HH:MM[:SS]: 23:05"},
+      {{"f", "--measure", "23:05-23:10", "-o", "x.csv"}, "--measure prints its table; it draws nothing"},
+      {{"f", "--csv", "--from", "25:00"}, "--from takes a time of day as HH:MM or HH:MM:SS: 25:00"},
+      {{"f", "-o", "o.png", "--to", "10:00"}, "--from and --to choose the records of --csv"},
+      {{"f", "g", "--csv"}, "one data file at a time"},
   };
   for (const auto& [args, error] : wrong) {
     const Parsed p = Parse(args);
@@ -62,9 +83,9 @@ TEST(SnapshotOptionsTest, WrongCommandLinesSayWhatIsWrong) {
 
 TEST(SnapshotOptionsTest, TheHelpNamesEveryOptionAndTheChannels) {
   const std::string help = HelpText();
-  for (const char* text :
-       {"-o, --output", "--index N", "--time HH:MM", "--channels LIST", "--browse-to-end", "--whole-window", "--info",
-        "-h, --help", "245,410,610,1415,2695,4995,8800,15400", "Exit status"})
+  for (const char* text : {"-o, --output", "--index N", "--time HH:MM", "--channels LIST", "--browse-to-end",
+                           "--whole-window", "--info", "--overview", "--measure RANGE", "--csv", "--from, --to",
+                           "-h, --help", "245,410,610,1415,2695,4995,8800,15400", "Exit status"})
     EXPECT_NE(help.find(text), std::string::npos) << text;
 }
 

@@ -205,4 +205,8 @@ std::vector<DrawOp> FakeWindowServices::TraceStrokes() const {
   return out;
 }
 
+std::unique_ptr<DrawingSurface> FakeWindowServices::AcquireOverviewSurface() {
+  return std::make_unique<RecordingSurface>(nullptr, 0);  // drawn, not logged: the overview's own tests look
+}
+
 }  // namespace helvarra::test

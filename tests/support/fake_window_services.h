@@ -138,6 +138,22 @@ class FakeWindowServices : public WindowServices {
   void SetWindowIcon(const Icon& icon) override { windowIcons.push_back(icon); }
   Colour GetActiveBorderColour() const override { return kBorderColour; }
   void DefaultHandling() override { ++defaultHandling; }
+  void ShowOverview(DialogEvents& events, std::string_view title) override {
+    overviewEvents = &events;
+    overviewTitle = std::string(title);
+    ++overviewShown;
+  }
+  void RetitleOverview(std::string_view title) override { overviewTitle = std::string(title); }
+  void RepaintOverview() override { ++overviewRepaints; }
+  std::unique_ptr<DrawingSurface> AcquireOverviewSurface() override;
+  void ReleaseOverviewSurface(std::unique_ptr<DrawingSurface> surface) override { surface.reset(); }
+  Size GetOverviewSize() const override { return overviewSize; }
+  void ShowMeasurement(std::string_view csv) override { measurementShown = std::string(csv); }
+  void SetClipboardText(std::string_view text) override { clipboard = std::string(text); }
+  std::optional<std::string> ChooseSaveFile(std::string_view suggested) override {
+    saveSuggested = std::string(suggested);
+    return savePath;
+  }
 
   // Test side.
   void SetPixel(int x, int y, Colour c);
@@ -177,6 +193,12 @@ class FakeWindowServices : public WindowServices {
   int paintCycles = 0, paintCyclesEnded = 0, iconErasures = 0;
   int surfaceSerial = 0;
   std::vector<Colour> pixels;
+  // The day overview.
+  DialogEvents* overviewEvents = nullptr;
+  std::string overviewTitle, measurementShown, clipboard, saveSuggested;
+  int overviewShown = 0, overviewRepaints = 0;
+  Size overviewSize{1200, 400};
+  std::optional<std::string> savePath;  // the export's answer; nothing: cancelled
 };
 
 // The main dialog on fake services, initialised as a modal run would, with a

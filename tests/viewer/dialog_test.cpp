@@ -18,9 +18,10 @@ TEST(DialogStartTest, InitWindowSetsControlsMenuIconsFontsAndColours) {
   for (int id = 1006; id <= 1013; ++id) EXPECT_EQ(v.fake.checks.at(id), 1) << id;
   for (int k = 0; k < kChannelCount; ++k) EXPECT_EQ(d.ShowFlag(k), 1) << k;
 
-  ASSERT_EQ(v.fake.systemMenu.size(), 2u);
+  ASSERT_EQ(v.fake.systemMenu.size(), 3u);
   EXPECT_EQ(v.fake.systemMenu[0].first, "");  // the separator first
   EXPECT_EQ(v.fake.systemMenu[1], (std::pair<std::string, unsigned>{"&About Tarrawin...", 16}));
+  EXPECT_EQ(v.fake.systemMenu[2], (std::pair<std::string, unsigned>{"&Day Overview...", 32}));
   EXPECT_EQ(v.fake.windowIcons, std::vector<Icon>{d.m_hIcon});
 
   EXPECT_EQ(d.m_style.m_fontSmall.face, "Courier");
@@ -52,7 +53,7 @@ TEST(DialogStartTest, StartUpRunsTheMainDialogAndReturnsFalse) {
   CFluxViewerApp app;
   EXPECT_FALSE(app.StartUp(fake));
   EXPECT_EQ(fake.modalRuns, std::vector<int>{102});
-  EXPECT_EQ(fake.systemMenu.size(), 2u);  // InitWindow ran inside the run
+  EXPECT_EQ(fake.systemMenu.size(), 3u);  // InitWindow ran inside the run
 }
 
 TEST(EventTableTest, QuitReadsTheBoxesBackAndCancelEndsWithTwo) {
@@ -67,13 +68,19 @@ TEST(EventTableTest, QuitReadsTheBoxesBackAndCancelEndsWithTwo) {
   EXPECT_EQ(v.fake.endModalCodes, (std::vector<int>{1, 2}));
 }
 
-TEST(EventTableTest, WindowMenuRunsAboutOnlyForItsCommand) {
+// About for 16 and the Day Overview for 32, whatever their low four bits;
+// anything else is the platform's.
+TEST(EventTableTest, WindowMenuRunsAboutAndTheOverviewForTheirCommands) {
   FakeViewer v;
   for (unsigned command : {16u, 17u, 31u}) v.dlg.Dispatch({.kind = EventKind::SystemCommand, .command = command});
   EXPECT_EQ(v.fake.modalRuns, (std::vector<int>{100, 100, 100}));
+  for (unsigned command : {32u, 47u}) v.dlg.Dispatch({.kind = EventKind::SystemCommand, .command = command});
+  EXPECT_EQ(v.fake.overviewShown, 2);
+  EXPECT_EQ(v.fake.overviewTitle, "Day Overview");
   EXPECT_EQ(v.fake.defaultHandling, 0);
-  for (unsigned command : {SC_MINIMIZE, 32u}) v.dlg.Dispatch({.kind = EventKind::SystemCommand, .command = command});
+  for (unsigned command : {SC_MINIMIZE, 48u}) v.dlg.Dispatch({.kind = EventKind::SystemCommand, .command = command});
   EXPECT_EQ(v.fake.modalRuns.size(), 3u);
+  EXPECT_EQ(v.fake.overviewShown, 2);
   EXPECT_EQ(v.fake.defaultHandling, 2);
 }
 

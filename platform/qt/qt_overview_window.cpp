@@ -1,0 +1,103 @@
+#include "platform/qt/qt_overview_window.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "platform/qt/qt_dialog_look.h"
+#include "platform/qt/qt_window_surface.h"
+#include "resources/dialog_templates.h"
+
+namespace helvarra::qt {
+
+namespace res = resources;
+
+OverviewPicture::OverviewPicture(QtCanvas& canvas, Send send) : canvas_(canvas), send_(std::move(send)) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setMinimumSize(400, 250);
+  setCursor(Qt::CrossCursor);
+}
+
+void OverviewPicture::paintEvent(QPaintEvent* event) {
+  QPainter p(this);
+  p.drawImage(event->rect(), canvas_.Image(), event->rect());
+}
+
+// The backing image takes the picture's size, and the viewer draws it anew.
+void OverviewPicture::resizeEvent(QResizeEvent* event) {
+  canvas_.Finish();
+  canvas_.Image() = QImage(size(), QImage::Format_RGB32);
+  canvas_.Image().fill(ToQColor(kDialogWindowColour));
+  send_({.kind = EventKind::Paint});
+  QWidget::resizeEvent(event);
+}
+
+void OverviewPicture::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) drag_.Start(*event);
+  QWidget::mousePressEvent(event);
+}
+
+void OverviewPicture::mouseMoveEvent(QMouseEvent* event) {
+  drag_.Move(*event);
+  QWidget::mouseMoveEvent(event);
+}
+
+void OverviewPicture::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton)
+    drag_.Finish(
+        *event, [this](int x1, int x2) { send_({.kind = EventKind::SpanSelected, .x = x1, .x2 = x2}); },
+        [this](int x, int y) { send_({.kind = EventKind::LeftButtonDown, .x = x, .y = y}); });
+  QWidget::mouseReleaseEvent(event);
+}
+
+OverviewWindow::OverviewWindow(DialogEvents& events) : events_(events) {
+  setWindowFlags(Qt::Window);
+  setAttribute(Qt::WA_QuitOnClose, false);
+  picture_ = new OverviewPicture(canvas_, [this](const WindowEvent& e) { Send(e); });
+  table_ = new QTableWidget(0, 8, this);
+  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table_->verticalHeader()->hide();
+  table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  table_->setMinimumHeight(120);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  for (auto [id, text] : {std::pair{res::IDC_OVERVIEW_COPY, res::kOverviewCopyText},
+                          std::pair{res::IDC_OVERVIEW_EXPORT, res::kOverviewExportText}}) {
+    auto* button = new QPushButton(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())), this);
+    button->setObjectName(QStringLiteral("control%1").arg(id));
+    connect(button, &QPushButton::clicked, this, [this, id = id] { Send({.kind = EventKind::Command, .id = id}); });
+    buttons->addWidget(button);
+  }
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(picture_, 3);
+  layout->addWidget(table_, 1);
+  layout->addLayout(buttons);
+  ApplyDialogLook(*this);
+  resize(1224, 620);
+}
+
+void OverviewWindow::RequestPaint() {
+  if (paintPending_) return;
+  paintPending_ = true;
+  QTimer::singleShot(0, this, [this] {
+    paintPending_ = false;
+    Send({.kind = EventKind::Paint});
+  });
+}
+
+void OverviewWindow::ShowCsv(const QString& csv) {
+  const QStringList lines = csv.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+  table_->setRowCount(lines.size() > 1 ? static_cast<int>(lines.size() - 1) : 0);
+  if (!lines.isEmpty()) table_->setHorizontalHeaderLabels(lines.front().split(QLatin1Char(',')));
+  for (qsizetype r = 1; r < lines.size(); ++r) {
+    const QStringList cells = lines[r].split(QLatin1Char(','));
+    for (qsizetype c = 0; c < cells.size() && c < 8; ++c)
+      table_->setItem(static_cast<int>(r - 1), static_cast<int>(c), new QTableWidgetItem(cells[c]));
+  }
+}
+
+}  // namespace helvarra::qt

@@ -1,0 +1,58 @@
+#pragma once
+// The day overview's window on Qt: a window of its own the user may resize,
+// its picture on top (drawn pixel for pixel from its backing image, which
+// follows the picture's size), the measurement table under it, then "Copy"
+// and "Export CSV...". A click on the picture, a drag across it, the buttons
+// and every resize become events for the viewer's overview.
+
+#include <QTableWidget>
+#include <QWidget>
+#include <functional>
+
+#include "platform/qt/qt_canvas.h"
+#include "platform/qt/qt_span_drag.h"
+#include "viewer/window_event.h"
+
+namespace helvarra::qt {
+
+class OverviewPicture : public QWidget {
+ public:
+  using Send = std::function<void(const WindowEvent&)>;
+  OverviewPicture(QtCanvas& canvas, Send send);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  QtCanvas& canvas_;
+  Send send_;
+  SpanDrag drag_{*this};
+};
+
+class OverviewWindow : public QWidget {
+ public:
+  explicit OverviewWindow(DialogEvents& events);
+
+  QtCanvas& Canvas() { return canvas_; }
+  OverviewPicture& Picture() { return *picture_; }
+  QTableWidget& Table() { return *table_; }
+  // The picture drawn again by the viewer, once the events queued now have run.
+  void RequestPaint();
+  // The measurement's CSV shown as the table (empty: an empty table).
+  void ShowCsv(const QString& csv);
+
+ private:
+  void Send(const WindowEvent& event) { events_.Dispatch(event); }
+
+  DialogEvents& events_;
+  QtCanvas canvas_{QSize(1200, 400)};
+  OverviewPicture* picture_ = nullptr;
+  QTableWidget* table_ = nullptr;
+  bool paintPending_ = false;
+};
+
+}  // namespace helvarra::qt
