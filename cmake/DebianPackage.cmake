@@ -23,7 +23,7 @@ if(DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "${HELVARRA_RUNTIME_DEPENDS}")
 else()
   set(CPACK_DEBIAN_PACKAGE_DEPENDS
-      "libc6, libstdc++6, libgcc-s1, libqt6core6, libqt6gui6, libqt6widgets6, libqt6printsupport6, ${HELVARRA_RUNTIME_DEPENDS}")
+      "libc6, libstdc++6, libgcc-s1, libdeflate0, libqt6core6, libqt6gui6, libqt6widgets6, libqt6printsupport6, ${HELVARRA_RUNTIME_DEPENDS}")
 endif()
 
 include(CPack)

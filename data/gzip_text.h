@@ -1,5 +1,5 @@
 #pragma once
-// gzip-compressed files, inflated in memory with zlib: one member or several
+// gzip-compressed files, inflated in memory with libdeflate: one member or several
 // in a row (as zcat reads them), never more than a given number of bytes.
 
 #include <cstddef>

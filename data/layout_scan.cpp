@@ -61,8 +61,8 @@ LayoutScan ScanLayout(std::string_view text) {
     for (int i = 0; i < 3; ++i) byLength[i] += n == static_cast<std::size_t>(kHeaderChars + 8 * kWidths[i]);
     const bool header = n >= kHeaderChars && HeaderAt(line, Alignment::RecordTable);
     scan.recordRoom += RoomIn(line, n, header);
-    if (header) {
-      for (std::size_t at = 23; at + 1 < n && at < 66; at += 6) {
+    if (header && n == static_cast<std::size_t>(kHeaderChars + 8 * 6)) {  // only 6-wide lines are told apart
+      for (std::size_t at = 23; at < 60; at += 6) {  // channels 0 to 6
         digitsAt23 += IsDigit(line[at]);
         digitsAt24 += IsDigit(line[at + 1]);
       }
@@ -73,8 +73,11 @@ LayoutScan ScanLayout(std::string_view text) {
   for (int i = 1; i < 3; ++i)
     if (byLength[i] > byLength[best]) best = i;
   scan.layout.width = byLength[best] > 0 ? kWidths[best] : GuessWidth(text);
-  scan.layout.alignment =
-      scan.layout.width == 6 && digitsAt24 >= digitsAt23 ? Alignment::RecordTable : Alignment::Archive;
+  // The record table's lines are 66 characters; without such lines the
+  // width was the archive's reading's guess.
+  scan.layout.alignment = byLength[0] > 0 && scan.layout.width == 6 && digitsAt24 >= digitsAt23
+                              ? Alignment::RecordTable
+                              : Alignment::Archive;
   scan.layout.lineEnds = LineEndsOf(ends);
   return scan;
 }

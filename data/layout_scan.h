@@ -17,9 +17,9 @@ struct LayoutScan {
 
 // The width is the one most lines state by their length (66, 74 or 82
 // characters); when none does, the one whose reading gives the most values
-// over the first records. A 6-wide text takes the record table's alignment
-// unless its lines show the archive's: a value's last digit stands at
-// 23 + 6k there, at 24 + 6k in the record table.
+// over the first records. A text of 66-character lines takes the record
+// table's alignment unless those lines show the archive's: a value's last
+// digit stands at 23 + 6k there, at 24 + 6k in the record table.
 LayoutScan ScanLayout(std::string_view text);
 
 }  // namespace helvarra

@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6svg6 libgl-dev
-  libgtest-dev googletest libgmock-dev libbenchmark-dev zlib1g-dev
+  libgtest-dev googletest libgmock-dev libbenchmark-dev zlib1g-dev libdeflate-dev
   fonts-liberation2 fontconfig
   xvfb xdotool x11-utils poppler-utils
   qt6-qpa-plugins libxkbcommon-x11-0
