@@ -10,9 +10,9 @@
 #include <QUrl>
 
 #include "data/stations.h"
-#include "resources/dialog_templates.h"
 #include "platform/qt/qt_file_dialog.h"
 #include "platform/qt/qt_printer_surface.h"
+#include "resources/dialog_templates.h"
 #include "tests/platform/qt_viewer_fixture.h"
 
 namespace helvarra::test {

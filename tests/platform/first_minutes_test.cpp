@@ -22,6 +22,8 @@
 namespace helvarra::test {
 namespace {
 
+namespace res = resources;
+
 std::string Day(std::string_view station, int count = 1900) {
   std::string bytes;
   for (int i = 0; i < count; ++i) {
@@ -45,14 +47,14 @@ class FirstMinutesTest : public QtViewerTest {
 
 TEST_F(FirstMinutesTest, AltSpaceOpensTheWindowMenuWhateverHasTheFocus) {
   Open("menu.apl", Day("APLM"));
-  for (int id : {1, 1000, 1006, 1005}) {
+  for (int id : {res::IDOK, res::IDC_FILES, res::IDC_CHECK_FIRST, res::IDC_SLIDER}) {
     AltSpaceOn(Control(id));
     EXPECT_TRUE(Menu().isVisible()) << id;
     Menu().hide();
     Settle();
   }
   // The right click outside the plot too, the focus on a check box.
-  Control(1006)->setFocus();
+  Control(res::IDC_CHECK_FIRST)->setFocus();
   QTest::mouseClick(services.MainWindow()->Client(), Qt::RightButton, {}, QPoint(30, 540));
   Settle();
   EXPECT_TRUE(Menu().isVisible());
@@ -60,16 +62,16 @@ TEST_F(FirstMinutesTest, AltSpaceOpensTheWindowMenuWhateverHasTheFocus) {
   // Nothing was pressed: no end of the run, the channel still shown.
   EXPECT_TRUE(services.MainWindow()->isVisible());
   EXPECT_EQ(dlg.m_bShow245, 1);
-  EXPECT_TRUE(qobject_cast<QCheckBox*>(Control(1006))->isChecked());
+  EXPECT_TRUE(qobject_cast<QCheckBox*>(Control(res::IDC_CHECK_FIRST))->isChecked());
   // Space alone still presses the focused control.
-  Control(1006)->setFocus();
-  QTest::keyClick(Control(1006), Qt::Key_Space);
+  Control(res::IDC_CHECK_FIRST)->setFocus();
+  QTest::keyClick(Control(res::IDC_CHECK_FIRST), Qt::Key_Space);
   Settle();
   EXPECT_EQ(dlg.m_bShow245, 0);
 }
 
 TEST_F(FirstMinutesTest, EveryControlTextFitsItsBox) {
-  const QFontMetrics metrics(Control(1)->font());
+  const QFontMetrics metrics(Control(res::IDOK)->font());
   for (const resources::ControlTemplate& c : resources::kMainDialogControls) {
     QWidget* w = Control(c.id);
     if (auto* box = dynamic_cast<qt::ChannelCheckBox*>(w)) {
@@ -77,7 +79,7 @@ TEST_F(FirstMinutesTest, EveryControlTextFitsItsBox) {
       // cut by nothing.
       QImage image(box->size(), QImage::Format_RGB32);
       box->render(&image);
-      const QColor band = qt::ToQColor(dlg.m_style.m_crChannel[static_cast<std::size_t>(c.id - 1006)]);
+      const QColor band = qt::ToQColor(dlg.m_style.m_crChannel[static_cast<std::size_t>(c.id - res::IDC_CHECK_FIRST)]);
       int left = image.width(), right = -1;
       for (int x = 0; x < image.width(); ++x)
         if (image.pixelColor(x, image.height() / 2 - 6) == band) left = std::min(left, x), right = x;
@@ -114,7 +116,7 @@ TEST(DarkDesktopTest, TheDialogKeepsItsOwnLightLook) {
     CFluxViewerDlg dlg{services};
     services.OpenMainWindow(&dlg);
     for (int k : {3, 5}) {  // yellow and aquamarine, where light text vanishes
-      auto* box = dynamic_cast<qt::ChannelCheckBox*>(services.MainWindow()->Control(1006 + k));
+      auto* box = dynamic_cast<qt::ChannelCheckBox*>(services.MainWindow()->Control(Channel(k).controlId));
       QImage image(box->size(), QImage::Format_RGB32);
       box->render(&image);
       int dark = 0, light = 0;
@@ -128,7 +130,7 @@ TEST(DarkDesktopTest, TheDialogKeepsItsOwnLightLook) {
       EXPECT_GT(dark, 20) << k;
       EXPECT_EQ(light, 0) << k;
     }
-    const QImage quit = services.MainWindow()->Control(1)->grab().toImage();
+    const QImage quit = services.MainWindow()->Control(res::IDOK)->grab().toImage();
     EXPECT_GT(quit.pixelColor(quit.width() / 2, 3).lightness(), 150);
     services.CloseMainWindow();
   }

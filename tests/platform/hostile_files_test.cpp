@@ -38,12 +38,12 @@ class HostileFilesTest : public QtViewerTest {
       dlg.m_nRecordIndex = index;
       dlg.Dispatch({.kind = EventKind::Paint});
       services.MainWindow()->Slider()->setValue(index);
-      dlg.Dispatch({.kind = EventKind::SliderReleased, .id = 1005});
+      dlg.Dispatch({.kind = EventKind::SliderReleased, .id = resources::IDC_SLIDER});
     }
-    dlg.Dispatch({.kind = EventKind::Command, .id = 1001});  // browse
+    dlg.Dispatch({.kind = EventKind::Command, .id = resources::IDC_BROWSE});
     for (int tick = 0; tick < 6 && dlg.m_bBrowsing == 1; ++tick)
       services.Deliver({.kind = EventKind::TimerTick, .id = 1});
-    dlg.Dispatch({.kind = EventKind::Command, .id = 1002});
+    dlg.Dispatch({.kind = EventKind::Command, .id = resources::IDC_STOP});
     for (auto [x, y] : {std::pair{80, 10}, {300, 300}, {679, 509}, {-5, 900}})
       dlg.Dispatch({.kind = EventKind::LeftButtonDown, .x = x, .y = y});
     EXPECT_EQ(dlg.m_bIdle, 1);

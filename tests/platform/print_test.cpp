@@ -1,12 +1,14 @@
 // Printing on Qt's printer, to PDF files chosen in place of the print dialog:
 // one document of one page, the window's picture stretched over the
-// printable area.
+// printable area, and a printer that cannot start the document. What a print
+// asks of the printer and says is tested on the fakes.
 
 #include <QPainter>
 #include <QProcess>
 #include <QTest>
 
 #include "platform/qt/qt_printer_surface.h"
+#include "resources/dialog_templates.h"
 #include "tests/platform/qt_viewer_fixture.h"
 
 namespace helvarra::test {
@@ -25,7 +27,7 @@ class PrintTest : public QtViewerTest {
       return std::optional<ChosenPrinter>(
           ChosenPrinter{std::make_unique<qt::QtPrinterSurface>(std::move(printer)), "PDF printer"});
     };
-    dlg.Dispatch({.kind = EventKind::Command, .id = 1003});
+    dlg.Dispatch({.kind = EventKind::Command, .id = resources::IDC_PRINT});
     Settle();
   }
   static QString Run(const QString& program, const QStringList& args) {
@@ -86,9 +88,6 @@ std::string Burst() {
 TEST_F(PrintTest, OnePageHoldsTheWholeWindowStretched) {
   Open("burst.lis", Burst());
   PrintTo("one.pdf");
-  ASSERT_EQ(messages.size(), 1u);
-  EXPECT_EQ(messages[0], "printed to: PDF printer");
-  EXPECT_EQ(dlg.m_bIdle, 1);
   EXPECT_EQ(Pages("one.pdf"), 1);
   const QImage page = Page("one.pdf");
   ASSERT_FALSE(page.isNull());
@@ -96,7 +95,7 @@ TEST_F(PrintTest, OnePageHoldsTheWholeWindowStretched) {
   EXPECT_GT(Agreement(page, window), 0.99);
   // A control and a trace are on the page: the "&Quit" button's face and a
   // 245 MHz pixel of the window.
-  const QRect quit = services.MainWindow()->Control(1)->geometry();
+  const QRect quit = services.MainWindow()->Control(resources::IDOK)->geometry();
   EXPECT_NE(window.pixel(quit.center()), window.pixel(quit.topLeft() - QPoint(3, 3)));
   bool trace = false;
   for (int x = 80; x < 680 && !trace; ++x)
@@ -104,29 +103,19 @@ TEST_F(PrintTest, OnePageHoldsTheWholeWindowStretched) {
   EXPECT_TRUE(trace);
 }
 
-TEST_F(PrintTest, EachPrintIsItsOwnDocumentAndCancelPrintsNothing) {
-  PrintTo("empty.pdf");  // before any file: the empty frame
+TEST_F(PrintTest, TheEmptyWindowPrintsItsBlackPlot) {
+  PrintTo("empty.pdf");  // before any file
   EXPECT_EQ(Pages("empty.pdf"), 1);
   const QImage page = Page("empty.pdf");
-  EXPECT_EQ(page.pixel(PagePoint(380, 260).toPoint()) & 0xFFFFFF, 0u);  // the black plot
-  Open("burst.lis", Burst());
-  PrintTo("second.pdf");
-  EXPECT_EQ(Pages("second.pdf"), 1);
-  EXPECT_EQ(messages, (std::vector<std::string>{"printed to: PDF printer", "printed to: PDF printer"}));
-
-  services.printerChooser = [] { return std::optional<ChosenPrinter>(); };
-  dlg.Dispatch({.kind = EventKind::Command, .id = 1003});
-  EXPECT_EQ(messages.size(), 2u);
+  EXPECT_EQ(page.pixel(PagePoint(380, 260).toPoint()) & 0xFFFFFF, 0u);
 }
 
+// The real printer's failure to start reaches the viewer.
 TEST_F(PrintTest, APrinterThatCannotStartTheDocumentIsNotReportedAsPrinted) {
   Open("burst.lis", Burst());
   PrintTo("no-such-folder/out.pdf");
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0].rfind("printed to: ", 0), std::string::npos);
-  EXPECT_NE(messages[0].find("Nothing was printed"), std::string::npos);
-  EXPECT_NE(messages[0].find("PDF printer"), std::string::npos);
-  EXPECT_EQ(dlg.m_bIdle, 1);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QImage>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -63,11 +64,13 @@ class QtViewerTest : public ::testing::Test {
     reference.Finish();
     return reference.Image();
   }
-  // Whether the window shows the text at (x, y) in the small font's cells.
+  // Whether the window shows the text at (x, y) in the small font's cells,
+  // those the window has.
   bool Shows(int x, int y, const std::string& text, const Font& font, Colour textColour = 0) {
     const QImage expected = Rendered(x, y, text, font, textColour);
+    const int right = std::min(x + 8 * static_cast<int>(text.size()), expected.width());
     for (int yy = y; yy < y + 13; ++yy)
-      for (int xx = x; xx < x + 8 * static_cast<int>(text.size()); ++xx)
+      for (int xx = x; xx < right; ++xx)
         if (Pixel(xx, yy) != qt::FromQRgb(expected.pixel(xx, yy))) return false;
     return true;
   }

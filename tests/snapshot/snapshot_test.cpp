@@ -10,6 +10,7 @@
 #include <QSlider>
 #include <QTest>
 
+#include "resources/dialog_templates.h"
 #include "tests/platform/qt_viewer_fixture.h"
 
 namespace helvarra::test {
@@ -170,7 +171,7 @@ TEST_F(SnapshotTest, BrowseToEndIsTheWindowTheViewersBrowseEndsOn) {
   ASSERT_EQ(r.status, 0) << r.err;
   OpenPath(sample, "14MAY24.APL");
   const QImage first = Chart();
-  dlg.Dispatch({.kind = EventKind::Command, .id = 1001});
+  dlg.Dispatch({.kind = EventKind::Command, .id = resources::IDC_BROWSE});
   int ticks = 0;
   for (; dlg.m_bBrowsing == 1 && ticks < 50; ++ticks) services.Deliver({.kind = EventKind::TimerTick, .id = 1});
   EXPECT_EQ(ticks, 6);  // three hours: six windows
@@ -199,7 +200,7 @@ TEST_F(SnapshotTest, ChannelsAreChosenBeforeTheFirstWindowIsDrawn) {
       Snap({QString::fromStdString(sample), "--channels=none", "--index", "2400", "-o", Out("none.png")});
   ASSERT_EQ(none.status, 0) << none.err;
 
-  for (int k = 1; k < 7; ++k) qobject_cast<QCheckBox*>(services.MainWindow()->Control(1006 + k))->click();
+  for (int k = 1; k < 7; ++k) qobject_cast<QCheckBox*>(services.MainWindow()->Control(Channel(k).controlId))->click();
   OpenPath(sample, "14MAY24.APL");
   EXPECT_EQ(Differences(Out("some.png"), Chart()), 0);
   const QImage picture(Out("some.png"));
@@ -212,7 +213,7 @@ TEST_F(SnapshotTest, ChannelsAreChosenBeforeTheFirstWindowIsDrawn) {
   EXPECT_GT(drawn[7], 100);
   for (int k = 1; k < 7; ++k) EXPECT_EQ(drawn[k], 0) << k;
 
-  for (int k : {0, 7}) qobject_cast<QCheckBox*>(services.MainWindow()->Control(1006 + k))->click();
+  for (int k : {0, 7}) qobject_cast<QCheckBox*>(services.MainWindow()->Control(Channel(k).controlId))->click();
   ReleaseSliderAt(2400);
   EXPECT_EQ(Differences(Out("none.png"), Chart()), 0);
 }

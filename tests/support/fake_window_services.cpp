@@ -5,67 +5,6 @@
 
 namespace helvarra::test {
 
-// --- RecordingSurface --------------------------------------------------------
-
-void RecordingSurface::Log(DrawOp op) {
-  if (owner_ == nullptr) return;
-  op.surface = serial_;
-  op.pen = pen_;
-  op.brush = brush_.colour;
-  op.background = background_;
-  op.textColour = textColour_;
-  op.font = font_.face;
-  owner_->log.push_back(std::move(op));
-}
-
-void RecordingSurface::SelectFont(const Font& font) {
-  font_ = font;
-  Log({.op = Op::SelectFont, .text = font.face});
-}
-void RecordingSurface::SelectPen(const Pen& pen) {
-  pen_ = pen;
-  Log({.op = Op::SelectPen});
-}
-void RecordingSurface::SelectBrush(const Brush& brush) {
-  brush_ = brush;
-  Log({.op = Op::SelectBrush});
-}
-void RecordingSurface::SetBackgroundColour(Colour colour) {
-  background_ = colour;
-  Log({.op = Op::Background});
-}
-void RecordingSurface::SetTextColour(Colour colour) {
-  textColour_ = colour;
-  Log({.op = Op::TextColour});
-}
-void RecordingSurface::PutText(int x, int y, std::string_view text) {
-  Log({.op = Op::Text, .x = x, .y = y, .text = std::string(text)});
-}
-void RecordingSurface::MovePen(int x, int y) {
-  penX_ = x;
-  penY_ = y;
-  Log({.op = Op::Move, .x = x, .y = y});
-}
-void RecordingSurface::DrawLineTo(int x, int y) {
-  Log({.op = Op::Line, .x = penX_, .y = penY_, .x2 = x, .y2 = y});
-  penX_ = x;
-  penY_ = y;
-}
-void RecordingSurface::DrawRectangle(const Rect& r) {
-  Log({.op = Op::Rectangle, .x = r.left, .y = r.top, .x2 = r.right, .y2 = r.bottom});
-}
-void RecordingSurface::FrameRectangle(const Rect& r, const Brush& brush) {
-  DrawOp op{.op = Op::Frame, .x = r.left, .y = r.top, .x2 = r.right, .y2 = r.bottom};
-  const Brush selected = brush_;
-  brush_ = brush;  // logged with the frame's own brush
-  Log(std::move(op));
-  brush_ = selected;
-}
-Colour RecordingSurface::ReadPixel(int x, int y) const { return owner_ ? owner_->Pixel(x, y) : 0; }
-void RecordingSurface::DrawIconAt(int x, int y, const Icon& icon) {
-  Log({.op = Op::Icon, .x = x, .y = y, .x2 = icon.resourceId});
-}
-
 // --- FakePrinterSurface ------------------------------------------------------
 
 Size FakePrinterSurface::GetPageSize() const {
@@ -102,7 +41,7 @@ FakeWindowServices::FakeWindowServices() : pixels(static_cast<std::size_t>(kWidt
 std::unique_ptr<DrawingSurface> FakeWindowServices::AcquireWindowSurface() {
   ++acquired;
   maxHeld = std::max(maxHeld, ++held);
-  return std::make_unique<RecordingSurface>(this, ++surfaceSerial);
+  return NewSurface();
 }
 
 int FakeWindowServices::ReleaseWindowSurface(std::unique_ptr<DrawingSurface> surface) {
@@ -114,7 +53,7 @@ int FakeWindowServices::ReleaseWindowSurface(std::unique_ptr<DrawingSurface> sur
 
 std::unique_ptr<DrawingSurface> FakeWindowServices::BeginPaintCycle() {
   ++paintCycles;
-  return std::make_unique<RecordingSurface>(this, ++surfaceSerial);
+  return NewSurface();
 }
 
 void FakeWindowServices::EndPaintCycle(std::unique_ptr<DrawingSurface>) { ++paintCyclesEnded; }
@@ -143,7 +82,7 @@ void FakeWindowServices::StartTimer() {
 
 int FakeWindowServices::RunModal(int templateId, DialogEvents* events) {
   modalRuns.push_back(templateId);
-  if (templateId == 102 && events != nullptr) events->InitWindow();
+  if (templateId == resources::kMainDialogId && events != nullptr) events->InitWindow();
   return 1;
 }
 
@@ -184,29 +123,8 @@ Colour FakeWindowServices::Pixel(int x, int y) const {
   return pixels[static_cast<std::size_t>(y * kWidth + x)];
 }
 
-std::vector<DrawOp> FakeWindowServices::Ops(Op kind) const {
-  std::vector<DrawOp> out;
-  for (const DrawOp& op : log)
-    if (op.op == kind) out.push_back(op);
-  return out;
-}
-
-std::vector<std::string> FakeWindowServices::TextsAt(int x, int y) const {
-  std::vector<std::string> out;
-  for (const DrawOp& op : log)
-    if (op.op == Op::Text && op.x == x && op.y == y) out.push_back(op.text);
-  return out;
-}
-
-std::vector<DrawOp> FakeWindowServices::TraceStrokes() const {
-  std::vector<DrawOp> out;
-  for (const DrawOp& op : log)
-    if (op.op == Op::Line && op.pen.width == 2 && op.pen.style == PenStyle::Solid) out.push_back(op);
-  return out;
-}
-
 std::unique_ptr<DrawingSurface> FakeWindowServices::AcquireOverviewSurface() {
-  return std::make_unique<RecordingSurface>(nullptr, 0);  // drawn, not logged: the overview's own tests look
+  return std::make_unique<RecordingSurface>(nullptr);  // drawn, not logged: the overview's own tests look
 }
 
 }  // namespace helvarra::test

@@ -1,8 +1,8 @@
 #pragma once
 // Window services for tests of the viewer core: every control, timer, dialog
 // and message is recorded, file and printer choices are scripted, and window
-// surfaces log their drawing into one shared list and read pixels from a
-// plain array the test may paint into.
+// surfaces (recording surfaces) log their drawing into one shared list and
+// read pixels from a plain array the test may paint into.
 
 #include <map>
 #include <optional>
@@ -10,61 +10,13 @@
 #include <string_view>
 #include <vector>
 
+#include "resources/dialog_templates.h"
 #include "tests/support/record_text.h"
+#include "tests/support/recording_surface.h"
 #include "viewer/flux_viewer_dlg.h"
 #include "viewer/window_services.h"
 
 namespace helvarra::test {
-
-enum class Op { SelectFont, SelectPen, SelectBrush, Background, TextColour, Text, Move, Line, Rectangle, Frame, Icon };
-
-// One drawing operation, with the surface state it was drawn in.
-struct DrawOp {
-  Op op = Op::Text;
-  int surface = 0;                   // serial of the surface, 1 for the first one acquired
-  int x = 0, y = 0, x2 = 0, y2 = 0;  // Line: from (x, y) to (x2, y2); Rectangle/Frame: the rect
-  std::string text{};                // Text: the text; SelectFont: the face
-  Pen pen{};
-  Colour brush = 0;
-  Colour background = 0;
-  Colour textColour = 0;
-  std::string font{};
-};
-
-class FakeWindowServices;
-
-class RecordingSurface : public DrawingSurface {
- public:
-  RecordingSurface(FakeWindowServices* owner, int serial) : owner_(owner), serial_(serial) {}
-
-  int PixelsPerInchY() const override { return 96; }
-  void SelectFont(const Font& font) override;
-  void SelectPen(const Pen& pen) override;
-  void SelectBrush(const Brush& brush) override;
-  void SetBackgroundColour(Colour colour) override;
-  void SetTextColour(Colour colour) override;
-  void PutText(int x, int y, std::string_view text) override;
-  void MovePen(int x, int y) override;
-  void DrawLineTo(int x, int y) override;
-  void DrawRectangle(const Rect& rect) override;
-  void FrameRectangle(const Rect& rect, const Brush& brush) override;
-  Colour ReadPixel(int x, int y) const override;
-  void DrawIconAt(int x, int y, const Icon& icon) override;
-
-  Colour background() const { return background_; }
-  int serial() const { return serial_; }
-
- private:
-  void Log(DrawOp op);
-
-  FakeWindowServices* owner_;  // null: a stand-alone control surface, not logged
-  int serial_;
-  Font font_;
-  Pen pen_;
-  Brush brush_;
-  Colour background_ = 0xFFFFFF, textColour_ = 0;
-  int penX_ = 0, penY_ = 0;
-};
 
 // What the printer surface was asked, in order: "GetPageSize",
 // "BeginDoc <name>", "BeginPage", "StretchCopy", "EndPage", "EndDoc".
@@ -158,18 +110,16 @@ class FakeWindowServices : public WindowServices {
   // Test side.
   void SetPixel(int x, int y, Colour c);
   Colour Pixel(int x, int y) const;
-  std::vector<DrawOp> Ops(Op kind) const;
-  // Text drawn at a point, oldest first.
-  std::vector<std::string> TextsAt(int x, int y) const;
-  // Strokes in a solid 2-pixel pen: the channel traces.
-  std::vector<DrawOp> TraceStrokes() const;
+  DrawLog Ops(Op kind) const { return OpsOf(log, kind); }
+  std::vector<std::string> TextsAt(int x, int y) const { return test::TextsAt(log, x, y); }
+  DrawLog TraceStrokes() const { return test::TraceStrokes(log); }
   void ClearLog() { log.clear(); }
   // Scripts the next open-file dialog; nullopt cancels it.
   void NextFile(std::optional<ChosenFile> file) { fileChoice = std::move(file); }
   void NextPrinter(std::string device, int beginResult = 1, Size page = {4800, 3500});
   void CancelPrinter() { printerDevice.reset(); }
 
-  std::vector<DrawOp> log;
+  DrawLog log;
   std::map<int, int> checks;           // check box states by control id
   int sliderPos = 0, sliderMax = 100;  // the maximum as last sent
   bool timerRunning = false;
@@ -199,6 +149,12 @@ class FakeWindowServices : public WindowServices {
   int overviewShown = 0, overviewRepaints = 0;
   Size overviewSize{1200, 400};
   std::optional<std::string> savePath;  // the export's answer; nothing: cancelled
+
+ private:
+  // A window surface that logs into `log` and reads `pixels`.
+  std::unique_ptr<DrawingSurface> NewSurface() {
+    return std::make_unique<RecordingSurface>(&log, ++surfaceSerial, [this](int x, int y) { return Pixel(x, y); });
+  }
 };
 
 // The main dialog on fake services, initialised as a modal run would, with a
@@ -229,7 +185,7 @@ class FakeViewer {
   void Open(const std::string& name, std::optional<std::string_view> bytes) {
     const std::string path = bytes ? Write(name, *bytes) : (dir / name).string();
     fake.NextFile(ChosenFile{path, name});
-    Send(EventKind::Command, 1000);
+    Send(EventKind::Command, resources::IDC_FILES);
   }
   EventResult Send(EventKind kind, int id = 0) { return dlg.Dispatch({.kind = kind, .id = id}); }
   EventResult Click(int x, int y) { return dlg.Dispatch({.kind = EventKind::LeftButtonDown, .x = x, .y = y}); }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "resources/dialog_templates.h"
+#include "resources/strings.h"
 #include "tests/support/fake_window_services.h"
 #include "viewer/flux_viewer_app.h"
 
@@ -15,13 +16,13 @@ namespace res = resources;
 TEST(DialogStartTest, InitWindowSetsControlsMenuIconsFontsAndColours) {
   FakeViewer v;
   const auto& d = v.dlg;
-  for (int id = 1006; id <= 1013; ++id) EXPECT_EQ(v.fake.checks.at(id), 1) << id;
+  for (int id = res::IDC_CHECK_FIRST; id <= res::IDC_CHECK_LAST; ++id) EXPECT_EQ(v.fake.checks.at(id), 1) << id;
   for (int k = 0; k < kChannelCount; ++k) EXPECT_EQ(d.ShowFlag(k), 1) << k;
 
   ASSERT_EQ(v.fake.systemMenu.size(), 3u);
   EXPECT_EQ(v.fake.systemMenu[0].first, "");  // the separator first
-  EXPECT_EQ(v.fake.systemMenu[1], (std::pair<std::string, unsigned>{"&About Tarrawin...", 16}));
-  EXPECT_EQ(v.fake.systemMenu[2], (std::pair<std::string, unsigned>{"&Day Overview...", 32}));
+  EXPECT_EQ(v.fake.systemMenu[1], (std::pair<std::string, unsigned>{"&About Tarrawin...", res::IDM_ABOUTBOX}));
+  EXPECT_EQ(v.fake.systemMenu[2], (std::pair<std::string, unsigned>{"&Day Overview...", res::IDM_DAYOVERVIEW}));
   EXPECT_EQ(v.fake.windowIcons, std::vector<Icon>{d.m_hIcon});
 
   EXPECT_EQ(d.m_style.m_fontSmall.face, "Courier");
@@ -52,29 +53,31 @@ TEST(DialogStartTest, StartUpRunsTheMainDialogAndReturnsFalse) {
   FakeWindowServices fake;
   CFluxViewerApp app;
   EXPECT_FALSE(app.StartUp(fake));
-  EXPECT_EQ(fake.modalRuns, std::vector<int>{102});
+  EXPECT_EQ(fake.modalRuns, std::vector<int>{res::kMainDialogId});
   EXPECT_EQ(fake.systemMenu.size(), 3u);  // InitWindow ran inside the run
 }
 
 TEST(EventTableTest, QuitReadsTheBoxesBackAndCancelEndsWithTwo) {
   FakeViewer v;
-  v.fake.checks[1009] = 0;
-  v.fake.checks[1013] = 2;
-  EXPECT_TRUE(v.Send(EventKind::Command, 1).routed);
+  v.fake.checks[Channel(3).controlId] = 0;
+  v.fake.checks[Channel(7).controlId] = 2;
+  EXPECT_TRUE(v.Send(EventKind::Command, res::IDOK).routed);
   EXPECT_EQ(v.dlg.m_bShow1415, 0);
   EXPECT_EQ(v.dlg.m_bShow15400, 2);
   EXPECT_EQ(v.dlg.m_bShow245, 1);
-  v.Send(EventKind::Command, 2);
-  EXPECT_EQ(v.fake.endModalCodes, (std::vector<int>{1, 2}));
+  v.Send(EventKind::Command, res::IDCANCEL);
+  EXPECT_EQ(v.fake.endModalCodes, (std::vector<int>{res::IDOK, res::IDCANCEL}));
 }
 
 // About for 16 and the Day Overview for 32, whatever their low four bits;
 // anything else is the platform's.
 TEST(EventTableTest, WindowMenuRunsAboutAndTheOverviewForTheirCommands) {
   FakeViewer v;
-  for (unsigned command : {16u, 17u, 31u}) v.dlg.Dispatch({.kind = EventKind::SystemCommand, .command = command});
-  EXPECT_EQ(v.fake.modalRuns, (std::vector<int>{100, 100, 100}));
-  for (unsigned command : {32u, 47u}) v.dlg.Dispatch({.kind = EventKind::SystemCommand, .command = command});
+  for (unsigned command : {res::IDM_ABOUTBOX, res::IDM_ABOUTBOX | 1, res::IDM_ABOUTBOX | 0xF})
+    v.dlg.Dispatch({.kind = EventKind::SystemCommand, .command = command});
+  EXPECT_EQ(v.fake.modalRuns, (std::vector<int>(3, res::kAboutDialogId)));
+  for (unsigned command : {res::IDM_DAYOVERVIEW, res::IDM_DAYOVERVIEW | 0xF})
+    v.dlg.Dispatch({.kind = EventKind::SystemCommand, .command = command});
   EXPECT_EQ(v.fake.overviewShown, 2);
   EXPECT_EQ(v.fake.overviewTitle, "Day Overview");
   EXPECT_EQ(v.fake.defaultHandling, 0);
@@ -86,55 +89,75 @@ TEST(EventTableTest, WindowMenuRunsAboutAndTheOverviewForTheirCommands) {
 
 TEST(EventTableTest, UnknownSourcesAreNotRouted) {
   FakeViewer v;
-  EXPECT_FALSE(v.Send(EventKind::Command, 999).routed);
-  EXPECT_FALSE(v.Send(EventKind::SliderReleased, 1004).routed);
-  EXPECT_TRUE(v.Send(EventKind::SliderReleased, 1005).routed);
+  EXPECT_FALSE(v.Send(EventKind::Command, res::IDC_FILES - 1).routed);
+  EXPECT_FALSE(v.Send(EventKind::SliderReleased, res::IDC_SELECT_TOGGLE).routed);
+  EXPECT_TRUE(v.Send(EventKind::SliderReleased, res::IDC_SLIDER).routed);
   EXPECT_EQ(v.Send(EventKind::QueryDragIcon).icon, v.dlg.m_hIcon);
 }
 
+// "&Select Toggle" clears every channel when all are shown and shows every
+// one otherwise, the check boxes set to match.
 TEST(ChannelControlsTest, SelectToggleClearsAllOnlyWhenAllAreShown) {
-  FakeViewer v;
-  v.Send(EventKind::Command, 1004);
-  for (int k = 0; k < 8; ++k) EXPECT_EQ(v.dlg.ShowFlag(k), 0);
-  for (int id = 1006; id <= 1013; ++id) EXPECT_EQ(v.fake.checks.at(id), 0);
-  v.Send(EventKind::Command, 1004);
-  for (int k = 0; k < 8; ++k) EXPECT_EQ(v.dlg.ShowFlag(k), 1);
-
-  v.dlg.ShowFlag(3) = 0;  // mixed: the first click shows all, the second clears all
-  v.Send(EventKind::Command, 1004);
-  for (int k = 0; k < 8; ++k) EXPECT_EQ(v.dlg.ShowFlag(k), 1);
-  v.Send(EventKind::Command, 1004);
-  for (int k = 0; k < 8; ++k) EXPECT_EQ(v.dlg.ShowFlag(k), 0);
-  EXPECT_EQ(v.fake.checks.at(1009), 0);
-  EXPECT_EQ(v.fake.acquired, 1);  // InitWindow's only: no file, no drawing
+  using Flags = std::array<int, kChannelCount>;
+  const std::pair<Flags, int> cases[] = {{{1, 1, 1, 1, 1, 1, 1, 1}, 0},
+                                         {{0, 0, 0, 0, 0, 0, 0, 0}, 1},
+                                         {{1, 1, 1, 0, 1, 1, 1, 1}, 1},
+                                         {{1, 0, 0, 0, 0, 0, 0, 0}, 1}};
+  for (const auto& [before, after] : cases) {
+    FakeViewer v;
+    for (int k = 0; k < kChannelCount; ++k) v.dlg.ShowFlag(k) = before[static_cast<std::size_t>(k)];
+    v.Send(EventKind::Command, res::IDC_SELECT_TOGGLE);
+    for (int k = 0; k < kChannelCount; ++k) {
+      EXPECT_EQ(v.dlg.ShowFlag(k), after) << k;
+      EXPECT_EQ(v.fake.checks.at(Channel(k).controlId), after) << k;
+    }
+    EXPECT_EQ(v.fake.acquired, 1);  // InitWindow's only: no file, no drawing
+  }
 
   // With a file open each toggle redraws the chart with the new channels.
+  FakeViewer v;
   v.Open("a.apl", FakeViewer::Series(0, 200));
   v.fake.ClearLog();
-  v.Send(EventKind::Command, 1004);
-  EXPECT_FALSE(v.fake.TraceStrokes().empty());
-  v.fake.ClearLog();
-  v.Send(EventKind::Command, 1004);
-  EXPECT_FALSE(v.fake.Ops(Op::Line).empty());  // grid and ticks
+  v.Send(EventKind::Command, res::IDC_SELECT_TOGGLE);
   EXPECT_TRUE(v.fake.TraceStrokes().empty());
+  EXPECT_FALSE(v.fake.Ops(Op::Line).empty());  // grid and ticks
+  v.fake.ClearLog();
+  v.Send(EventKind::Command, res::IDC_SELECT_TOGGLE);
+  EXPECT_EQ(v.fake.TraceStrokes().size(), 8u * 140);  // from 00:01:00, every channel
 }
 
+// Strokes in a channel's colour.
+std::size_t StrokesOf(const FakeViewer& v, int k) {
+  std::size_t n = 0;
+  for (const DrawOp& op : v.fake.TraceStrokes()) n += op.pen.colour == Channel(k).colour;
+  return n;
+}
+
+// A check box flips its channel's flag; without a file nothing is drawn, and
+// the first chart of a file opened later follows the flags.
 TEST(ChannelControlsTest, CheckBoxFlipsItsFlagAndRedrawsOnlyWithAFile) {
   FakeViewer v;
-  v.Send(EventKind::Command, 1006);
+  v.Send(EventKind::Command, Channel(0).controlId);
   EXPECT_EQ(v.dlg.m_bShow245, 0);
-  v.Send(EventKind::Command, 1006);
+  v.Send(EventKind::Command, Channel(0).controlId);
   EXPECT_EQ(v.dlg.m_bShow245, 1);
   v.dlg.m_bShow15400 = 2;
-  v.Send(EventKind::Command, 1013);
+  v.Send(EventKind::Command, Channel(7).controlId);
   EXPECT_EQ(v.dlg.m_bShow15400, 0);
+  v.Send(EventKind::Command, Channel(4).controlId);
+  EXPECT_EQ(v.dlg.m_bShow2695, 0);
   EXPECT_EQ(v.fake.acquired, 1);
 
   v.Open("a.apl", FakeViewer::Series(0, 200));
+  EXPECT_EQ(StrokesOf(v, 4), 0u);
+  EXPECT_EQ(StrokesOf(v, 7), 0u);
+  EXPECT_EQ(StrokesOf(v, 3), 140u);
   const int before = v.fake.acquired;
-  v.Send(EventKind::Command, 1010);
-  EXPECT_EQ(v.dlg.m_bShow2695, 0);
+  v.fake.ClearLog();
+  v.Send(EventKind::Command, Channel(4).controlId);
+  EXPECT_EQ(v.dlg.m_bShow2695, 1);
   EXPECT_EQ(v.fake.acquired, before + 1);
+  EXPECT_EQ(StrokesOf(v, 4), 140u);
 }
 
 TEST(ChannelControlsTest, CheckBoxLabelsTakeTheirChannelColour) {

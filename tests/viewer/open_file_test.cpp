@@ -141,11 +141,11 @@ TEST(OpenFileTest, CancelWithAFileRereadsItFromTheStart) {
   FakeViewer v;
   v.Open("a.apl", FakeViewer::Series(3600, 300));
   v.fake.sliderPos = 120;
-  v.Send(EventKind::SliderReleased, 1005);
+  v.Send(EventKind::SliderReleased, res::IDC_SLIDER);
   ASSERT_EQ(v.dlg.m_nRecordIndex, 120);
   v.Write("a.apl", FakeViewer::Series(3600, 500));  // grown since
   v.fake.NextFile(std::nullopt);
-  v.Send(EventKind::Command, 1000);
+  v.Send(EventKind::Command, res::IDC_FILES);
   EXPECT_TRUE(v.fake.messages.empty());
   EXPECT_EQ(v.dlg.m_nRecordCount, 500);
   EXPECT_EQ(v.dlg.m_nRecordIndex, 0);
@@ -185,25 +185,43 @@ TEST(OpenFileTest, AFailedOpenShowsNoFile) {
   EXPECT_EQ(v.fake.held, 0);
 }
 
-TEST(OpenFileTest, FileShorterThanARecordIsASeekError) {
-  FakeViewer v;
-  v.Open("short.apl", std::string(30, '7'));
-  ASSERT_EQ(v.fake.messages.size(), 1u);
-  EXPECT_EQ(v.fake.messages[0].kind, Kind::Error);
-  EXPECT_EQ(v.fake.messages[0].text, "Seek failed on " + (v.dir / "short.apl").string());
-  EXPECT_EQ(v.dlg.m_bFileLoaded, 0);
-  EXPECT_EQ(v.dlg.m_bIdle, 1);
-
-  v.Open("a.apl", FakeViewer::Series(3600, 300));
-  v.Open("short.apl", std::nullopt);
-  EXPECT_EQ(v.fake.messages.size(), 2u);
-  EXPECT_EQ(v.dlg.m_bFileLoaded, 0);
+// A choice that names no file (as a dialog cancelled before any choice may
+// give), a missing file and a file shorter than a record, before any file
+// and after one: each says what and leaves no file open.
+TEST(OpenFileTest, FailuresToOpenSayWhat) {
+  const struct {
+    const char* name;
+    bool written, afterAFile;
+    Kind kind;
+    const char* says;
+  } cases[] = {{"", false, false, Kind::Warning, "Failed to open "},
+               {"missing.apl", false, false, Kind::Warning, "Failed to open "},
+               {"short.apl", true, false, Kind::Error, "Seek failed on "},
+               {"short.apl", true, true, Kind::Error, "Seek failed on "}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.name) + (c.afterAFile ? " after a file" : ""));
+    FakeViewer v;
+    if (c.afterAFile) v.Open("a.apl", FakeViewer::Series(3600, 300));
+    const std::string path = *c.name ? (v.dir / c.name).string() : "";
+    if (c.written) v.Write(c.name, std::string(30, '7'));
+    v.fake.NextFile(ChosenFile{path, c.name});
+    v.Send(EventKind::Command, res::IDC_FILES);
+    ASSERT_EQ(v.fake.messages.size(), 1u);
+    EXPECT_EQ(v.fake.messages[0].kind, c.kind);
+    EXPECT_EQ(v.fake.messages[0].text, c.says + path);
+    EXPECT_EQ(v.dlg.m_bFileLoaded, 0);
+    EXPECT_EQ(v.dlg.m_bIdle, 1);
+  }
 }
 
 TEST(OpenFileTest, UnknownStationCode) {
   FakeViewer v;
   v.Open("x.apl", RecordLine("XXXX", 24, 3, 15, 1, 0, 0, {100, 100, 100, 100, 100, 100, 100, 100}));
   EXPECT_EQ(v.fake.TextsAt(690, 10), std::vector<std::string>{"Unknown Site  "});
+  for (const DrawOp& op : v.fake.Ops(Op::Text))
+    if (op.x == 690 && op.y == 10) {
+      EXPECT_EQ(op.font, "New Roman");
+    }
 }
 
 }  // namespace

@@ -109,8 +109,8 @@ TEST_F(ReadoutTest, NamesTheChannelWhoseColourWasClicked) {
 }
 
 TEST_F(ReadoutTest, BorderAndOutsideOnlyBlankTheLines) {
-  for (auto [x, y] :
-       {std::pair{79, 200}, std::pair{680, 200}, std::pair{300, 9}, std::pair{300, 510}, std::pair{720, 560}}) {
+  for (auto [x, y] : {std::pair{79, 200}, std::pair{680, 200}, std::pair{300, 9}, std::pair{300, 510},
+                      std::pair{720, 560}, std::pair{20, 20}}) {
     v.fake.SetPixel(x, y, v.dlg.m_style.m_crChannel[0]);
     const auto lines = ClickAt(x, y);
     for (const auto& line : lines) EXPECT_EQ(line, std::vector<std::string>{kBlank13}) << x << "," << y;
