@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -78,6 +79,14 @@ OverviewWindow::OverviewWindow(DialogEvents& events) : events_(events) {
   layout->addLayout(buttons);
   ApplyDialogLook(*this);
   resize(1224, 620);
+}
+
+void OverviewWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 void OverviewWindow::RequestPaint() {

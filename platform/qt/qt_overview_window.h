@@ -45,6 +45,9 @@ class OverviewWindow : public QWidget {
   // The measurement's CSV shown as the table (empty: an empty table).
   void ShowCsv(const QString& csv);
 
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;  // Escape closes it
+
  private:
   void Send(const WindowEvent& event) { events_.Dispatch(event); }
 

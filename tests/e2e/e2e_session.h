@@ -33,6 +33,7 @@ void OpenTheSampleThroughItsDialog(Session& s);
 void ClickATraceForTheReadout(Session& s);
 void PrintToPdf(Session& s);
 void ToggleTheChannels(Session& s);
+void ClickTheDayOverview(Session& s);
 void BrowseToTheEnd(Session& s);
 void QuitWithEscape(Session& s);
 void OpenTheArchiveDayFromTheCommandLine(Session& s);

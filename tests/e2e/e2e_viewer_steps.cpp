@@ -205,3 +205,33 @@ void OpenTheArchiveDayFromTheCommandLine(Session& s) {
 }
 
 }  // namespace e2e
+
+namespace e2e {
+
+// The window menu's "&Day Overview..." opens the overview of the sample; a
+// click three quarters along it moves the chart there (its time labels
+// change); Escape closes it.
+void ClickTheDayOverview(Session& s) {
+  const QRect labels(60, 521, 640, 14);
+  const QImage before = s.Window().copy(labels);
+  const QRect menuCorner(0, 0, 120, 60);
+  const QImage corner = s.Window().copy(menuCorner);
+  Xdotool({"windowfocus", "--sync", s.main});
+  Xdotool({"key", "alt+space"});
+  WaitFor([&] { return s.Window().copy(menuCorner) != corner; }, 10000);  // the menu is up
+  Xdotool({"key", "d"});
+  QString overview;
+  Check(WaitFor([&] { return !(overview = FindWindow("^Day Overview - " + s.sample + "$")).isEmpty(); }, 10000),
+        "the window menu opens the day overview, titled with the file's name");
+  const QRect frame = WindowGeometry(overview);
+  const QPoint inPlot = frame.topLeft() + QPoint(64 + (frame.width() - 100) * 3 / 4, frame.height() / 4);
+  Check(WaitFor([&] { return Screen().copy(QRect(inPlot, QSize(1, 1))).pixel(0, 0) != qRgb(212, 208, 200); }, 10000),
+        "the overview draws its plot");
+  Click(inPlot);
+  Check(WaitFor([&] { return s.Window().copy(labels) != before; }, 10000), "a click on it moves the chart there");
+  Xdotool({"windowfocus", "--sync", overview});
+  Xdotool({"key", "Escape"});
+  Check(WaitFor([&] { return FindWindow("^Day Overview").isEmpty(); }, 10000), "Escape closes the overview");
+}
+
+}  // namespace e2e

@@ -12,50 +12,20 @@
 
 #include "resources/dialog_templates.h"
 #include "tests/platform/qt_viewer_fixture.h"
+#include "tests/snapshot/snapshot_process.h"
 
 namespace helvarra::test {
 namespace {
-
-struct Outcome {
-  int status = -1;
-  std::string out, err;
-};
 
 class SnapshotTest : public QtViewerTest {
  protected:
   // The bundled sample is copied: a viewer in another test holds the file it
   // has open against every other opener.
-  SnapshotTest() {
-    std::filesystem::create_directory(work);
-    std::filesystem::create_directory(home);
-    std::filesystem::copy_file(HELVARRA_SOURCE_DIR "/samples/14MAY24.APL", sample);
-  }
+  SnapshotTest() { std::filesystem::copy_file(HELVARRA_SOURCE_DIR "/samples/14MAY24.APL", sample); }
 
-  // Runs the tool in an empty working folder, with an empty home folder and
-  // no display or platform named, as on a server.
-  Outcome Snap(const QStringList& args) {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) env.remove(name);
-    env.insert("HOME", QString::fromStdString(home.string()));
-    p.setProcessEnvironment(env);
-    p.setWorkingDirectory(QString::fromStdString(work.string()));
-    p.start(HELVARRA_SNAPSHOT, args);
-    EXPECT_TRUE(p.waitForFinished(60000));
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput().toStdString(),
-            p.readAllStandardError().toStdString()};
-  }
-  QString Out(const std::string& name = "out.png") const { return QString::fromStdString((work / name).string()); }
-
-  // Every file under the working and home folders.
-  QStringList Written() const {
-    QStringList files;
-    for (const auto& base : {work, home}) {
-      QDirIterator it(QString::fromStdString(base.string()), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-      while (it.hasNext()) files << it.next();
-    }
-    return files;
-  }
+  Outcome Snap(const QStringList& args) { return tool.Snap(args); }
+  QString Out(const std::string& name = "out.png") const { return tool.Out(name); }
+  QStringList Written() const { return tool.Written(); }
 
   // The viewer's window as the tool saves it: the chart, or the whole window.
   QImage Chart() {
@@ -84,7 +54,8 @@ class SnapshotTest : public QtViewerTest {
     return n;
   }
 
-  std::filesystem::path work = dir / "work", home = dir / "home";
+  SnapshotProcess tool{dir};
+  const std::filesystem::path& work = tool.work;
   const std::string sample = (dir / "14MAY24.APL").string();
 };
 
