@@ -1,8 +1,18 @@
-// Fuzzing the one decoder with arbitrary bytes: decoded as text directly,
-// read as a record body at each width, opened as a file (so, for bytes with
-// the gzip magic, through the inflater), and gzip-compressed in here and
-// opened again. Besides the sanitizers, the invariants of a table are
-// checked, and the ways to the records must agree; a broken one aborts.
+// Fuzzing the one decoder, two ways, chosen by the input's first byte.
+//
+// Arbitrary bytes: decoded as text directly, read as a record body at each
+// width, opened as a file (so, for bytes with the gzip magic, through the
+// inflater), and gzip-compressed in here and opened again. Besides the
+// sanitizers, the invariants of a table are checked, and the ways to the
+// records must agree.
+//
+// An input that starts with kWellFormed is a recipe for well-formed text
+// (fuzz/well_formed_text.h): decoded directly or opened as a plain or gzip
+// file, and compared record by record (station, date, time, every value and
+// hole), with the layout and the counts, against the reference reader
+// (fuzz/reference_reader.h), which knows the layout the text was written in.
+//
+// A broken promise or a difference aborts, after saying what it was.
 //
 // Built two ways: with libFuzzer (clang, `make fuzz`, HELVARRA_FUZZ_DECODERS_MAIN
 // defined), and into the replay program that runs the saved inputs of
@@ -10,6 +20,7 @@
 
 #include <unistd.h>
 #include <zlib.h>
+#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -22,10 +33,33 @@
 #include "data/flux_data_file.h"
 #include "data/flux_decoder.h"
 #include "data/gzip_text.h"
+#include "fuzz/reference_reader.h"
+#include "fuzz/well_formed_text.h"
 
 namespace {
 
 using namespace helvarra;
+
+constexpr unsigned char kWellFormed = 0xFF;  // the first byte of a recipe
+
+// A known fault of the decoder, reported and not fixed yet: when text is left
+// between the left and the right pass, the fields on either side of it are
+// read again from the span's tokens, and one a pass had read as blank takes
+// its token's value but stays a hole (data/archive_fields.cpp, ReadSpan and
+// SplitSpan). Until the fix, such a hole may hold a value; every other hole
+// must read 0. fuzz/regressions/decoders-span-value-in-blank-hole.txt shows
+// it: set this to false with the fix.
+constexpr bool kBlankHoleMayHoldSpanValue = true;
+
+// A known fault of the decoder, reported and not fixed yet: a 6-wide archive
+// text whose lines hold no more digits where the archive puts a value's last
+// digit (column 23 + 6k) than where the record table does (24 + 6k) is read
+// in the record table's alignment, even where a line cannot be one (a digit
+// at 18, where the record table has a blank), and its values come out as
+// other numbers (data/layout_scan.cpp). Until the fix, such recipes are
+// skipped. fuzz/regressions/decoders-recipe-six-wide-taken-for-record-table.bin
+// shows it: set this to false with the fix.
+constexpr bool kSixWideMayBeTakenForRecordTable = true;
 
 void Require(bool ok, const char* what) {
   if (!ok) {
@@ -43,7 +77,9 @@ void CheckTable(const FluxTable& t) {
     std::uint64_t marked = 0;
     for (const FluxRecord& r : t.records) {
       marked += r.IsHole(k);
-      if (r.IsHole(k)) Require(r.Value(k) == 0, "a hole reads 0");
+      if (r.IsHole(k))
+        Require(r.Value(k) == 0 || (kBlankHoleMayHoldSpanValue && t.stats.Holes(k, HoleCause::Blank) > 0),
+                "a hole reads 0");
     }
     Require(holes == marked, "holes counted as marked");
   }
@@ -55,7 +91,8 @@ void CheckFields(std::string_view body, int w) {
   const FieldValues f = ReadArchiveFields(body, w);
   for (int k = 0; k < kChannelCount; ++k) {
     const auto ku = static_cast<std::size_t>(k);
-    if (f.causes[ku] != HoleCause::None) Require(f.values[ku] == 0, "a hole reads 0");
+    if (f.causes[ku] != HoleCause::None)
+      Require(f.values[ku] == 0 || (kBlankHoleMayHoldSpanValue && f.causes[ku] == HoleCause::Blank), "a hole reads 0");
     if (f.causes[ku] == HoleCause::CutShort)
       Require(body.size() < static_cast<std::size_t>(8 * w), "cut short only when short");
   }
@@ -96,10 +133,96 @@ void WriteScratch(std::string_view bytes) {
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
+// `got` where the reference reader read `expected` (in a record and a
+// channel, if given): aborts, saying where, if they differ.
+void Same(long got, long expected, const char* what, long record = -1, int channel = -1) {
+  if (got == expected) return;
+  std::fprintf(stderr, "fuzz_decoders: differs from the reference: %s", what);
+  if (record >= 0) std::fprintf(stderr, ", record %ld", record);
+  if (channel >= 0) std::fprintf(stderr, ", channel %d", channel);
+  std::fprintf(stderr, ": expected %ld, decoded %ld\n", expected, got);
+  std::abort();
+}
+
+void CompareLayout(const FluxTable& t, const fuzz::WellFormedText& w) {
+  const bool table = fuzz::IsRecordTable(w.layout);
+  Same(t.layout.width, fuzz::FieldWidth(w.layout), "width");
+  Same(t.layout.alignment == Alignment::RecordTable, table, "the record table's alignment");
+  const LineEnds ends = w.lineEnd == "\n" ? LineEnds::Lf : w.lineEnd == "\r" ? LineEnds::Cr : LineEnds::CrLf;
+  Same(static_cast<long>(t.layout.lineEnds), static_cast<long>(ends), "line ends");
+  Same(t.layout.compressed, w.delivery == fuzz::Delivery::GzipFile, "compressed");
+  Same(static_cast<long>(t.stats.linesSkipped), w.otherLines, "lines skipped");
+  Same(static_cast<long>(t.stats.resynchronised), 0, "records re-synchronised");
+}
+
+void CompareRecords(const FluxTable& t, const fuzz::ReferenceReading& ref) {
+  Same(static_cast<long>(t.size()), static_cast<long>(ref.records.size()), "records");
+  std::array<long, kChannelCount> holes{};
+  for (std::size_t i = 0; i < t.size(); ++i) {
+    const FluxRecord& d = t[i];
+    const fuzz::ReferenceRecord& e = ref.records[i];
+    const auto at = static_cast<long>(i);
+    if (d.Station() != e.station)
+      std::fprintf(stderr, "station %.4s, expected %s\n", d.station.data(), e.station.c_str());
+    Same(d.Station() == e.station, true, "station", at);
+    Same(d.year, e.year, "year", at);
+    Same(d.month, e.month, "month", at);
+    Same(d.day, e.day, "day", at);
+    Same(d.hour, e.hour, "hour", at);
+    Same(d.minute, e.minute, "minute", at);
+    Same(d.second, e.second, "second", at);
+    for (int k = 0; k < kChannelCount; ++k) {
+      const bool hole = ((e.holes >> k) & 1) != 0;
+      Same(d.IsHole(k), hole, "hole", at, k);
+      Same(d.Value(k), e.values[static_cast<std::size_t>(k)], "value", at, k);
+      holes[static_cast<std::size_t>(k)] += hole;
+    }
+  }
+  for (int k = 0; k < kChannelCount; ++k) {
+    Same(static_cast<long>(t.stats.Holes(k, HoleCause::Blank)), holes[static_cast<std::size_t>(k)], "blank holes", -1,
+         k);
+    for (HoleCause c : {HoleCause::NotANumber, HoleCause::Overflow, HoleCause::CutShort})
+      Same(static_cast<long>(t.stats.Holes(k, c)), 0, "holes of another cause", -1, k);
+  }
+}
+
+// Excluded recipes: a 6-wide archive text every line of which the record
+// table's writer could have written too (say, one whose values are all
+// blank) is taken in the record table's alignment, legitimately: the text
+// cannot tell. Such recipes are skipped, and so, until the fault is fixed,
+// those of kSixWideMayBeTakenForRecordTable.
+void CheckWellFormed(std::string_view recipe) {
+  const fuzz::WellFormedText w = fuzz::MakeWellFormedText(recipe);
+  if (!w.layoutCanBeTold) return;
+  if (kSixWideMayBeTakenForRecordTable && w.layout == fuzz::TextLayout::Archive6 &&
+      w.archiveLastDigits <= w.tableLastDigits)
+    return;
+  const fuzz::ReferenceReading ref = fuzz::ReadReference(w.text, w.layout, w.lineEnd);
+  Require(ref.readable && ref.records == w.written && ref.otherLines == w.otherLines,
+          "harness: the reference reader reads what was written");
+  if (w.delivery == fuzz::Delivery::Text) {
+    const FluxTable decoded = DecodeFluxText(w.text);
+    CompareLayout(decoded, w);
+    CompareRecords(decoded, ref);
+    return;
+  }
+  WriteScratch(w.delivery == fuzz::Delivery::GzipFile ? Compress(w.text) : w.text);
+  FluxDataFile file;
+  Require(file.Open(ScratchPath()), "well-formed text opens");
+  CompareLayout(file.Table(), w);
+  CompareRecords(file.Table(), ref);
+  file.Close();
+  std::filesystem::remove(ScratchPath());
+}
+
 }  // namespace
 
 extern "C" int HelvarraFuzzDecoders(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+  if (size > 0 && data[0] == kWellFormed) {
+    CheckWellFormed(bytes.substr(1));
+    return 0;
+  }
   const FluxTable decoded = DecodeFluxText(bytes);
   CheckTable(decoded);
   for (int w : {6, 7, 8}) CheckFields(bytes.substr(0, 200), w);

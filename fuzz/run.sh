@@ -40,6 +40,8 @@ for t in $targets; do
       i=$((i + 1))
       printf '%s\n' "$line" > "$seeds/line$i.txt"
       printf '%s\r\n' "$line" > "$seeds/line$i-crlf.txt"
+      printf '%s\r' "$line" > "$seeds/line$i-cr.txt"
+      printf '%s\r\r\n' "$line" > "$seeds/line$i-crcrlf.txt"
       printf '%s\n' "$line" | gzip -n -c > "$seeds/line$i.gz"
     done <<'LINES'
 K7OL20090701084648      0      0      5      0      3      0      0     10
@@ -53,6 +55,26 @@ LINES
     "$sample" --seconds 20 --width 7 --lf --broken --realistic "$seeds/seven-lf.phf"
     "$sample" --seconds 20 --width 8 --broken --realistic --gzip "$seeds/eight.k7o.gz"
     "$sample" --seconds 12 --width 6 --station K7OL --ramp "$seeds/six-fixed.k7o"
+    # The record table's 66-character lines, with blanks or the century in
+    # columns 4-5, with each line end, and after a comment line.
+    table_lines() {
+      for m in 0 1 2 3 4 5; do
+        printf "PHFF%s03100121%02d58 %6d%6d%6d%6d%6d%6d%6d%5d$2" "$1" $((47 + m)) $((17 + m)) 29 45 68 93 137 $((225 * m)) 512
+      done
+    }
+    table_lines 20 '\r\n' > "$seeds/table-century-crlf.txt"
+    table_lines 20 '\n' > "$seeds/table-century-lf.txt"
+    table_lines '  ' '\n' > "$seeds/table-blanks-lf.txt"
+    table_lines 20 '\r' > "$seeds/table-century-cr.txt"
+    table_lines '  ' '\r\r\n' > "$seeds/table-blanks-crcrlf.txt"
+    { printf '# Palehua, 1-second flux\n'; table_lines 20 '\n'; } > "$seeds/table-comment-first.txt"
+    # Recipes for well-formed text (the first byte 0xFF; then the layout and
+    # the line end), one for each layout and line end.
+    for layout in 0 1 2 3 4; do
+      for end in 0 1 2 3; do
+        { printf "\xff\x0$layout\x0$end"; head -c 300 /dev/urandom; } > "$seeds/recipe-$layout-$end.bin"
+      done
+    done
   fi
   cp fuzz/regressions/* "$seeds/" 2>/dev/null || true
   echo "fuzz: $t for $seconds s"

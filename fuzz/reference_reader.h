@@ -1,0 +1,42 @@
+#pragma once
+// A plain reader of well-formed data file text whose layout and line end are
+// known beforehand: the text is split at its line end, and every record line
+// is read field by field at the layout's fixed columns with strtol. It takes
+// nothing from the decoder; the decoders' harness compares the two.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace helvarra::fuzz {
+
+// The layouts a text can be written in: the archive's, values in fields of
+// 6, 7 or 8 characters from column 18; the record table's, values from 19,
+// with blanks or the century in columns 4-5.
+enum class TextLayout : std::uint8_t { Archive6, Archive7, Archive8, RecordTableBlanks, RecordTableCentury };
+inline constexpr int kTextLayouts = 5;
+
+constexpr bool IsRecordTable(TextLayout l) { return l >= TextLayout::RecordTableBlanks; }
+constexpr int FieldWidth(TextLayout l) { return IsRecordTable(l) ? 6 : 6 + static_cast<int>(l); }
+constexpr int LineLength(TextLayout l) { return 18 + 8 * FieldWidth(l); }
+
+struct ReferenceRecord {
+  std::string station;
+  int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+  std::array<std::int32_t, 8> values{};  // 0 for a hole
+  unsigned holes = 0;                    // bit k: channel k's field is blank
+
+  bool operator==(const ReferenceRecord&) const = default;
+};
+
+struct ReferenceReading {
+  std::vector<ReferenceRecord> records;
+  int otherLines = 0;    // non-empty lines that are not records (a comment)
+  bool readable = true;  // false if a record line held a field strtol cannot read whole
+};
+
+ReferenceReading ReadReference(std::string_view text, TextLayout layout, std::string_view lineEnd);
+
+}  // namespace helvarra::fuzz

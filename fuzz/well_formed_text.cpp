@@ -1,0 +1,170 @@
+#include "fuzz/well_formed_text.h"
+
+#include <cctype>
+#include <cstdint>
+#include <cstdio>
+#include <optional>
+
+namespace helvarra::fuzz {
+namespace {
+
+constexpr int kMaxRecords = 256;
+constexpr std::string_view kLineEnds[] = {"\n", "\r\n", "\r\r\n", "\r"};
+// First lines that are not records: no header in them, and not the length of
+// any layout's line.
+constexpr std::string_view kComments[] = {
+    "# Learmonth Solar Observatory, 1-second flux, 245 to 15400 MHz",
+    "Station APLM  245  410  610  1415  2695  4995  8800  15400 MHz",
+    "x",
+};
+
+// The input read from its start, a byte at a time; zeros once it has run out.
+class Recipe {
+ public:
+  explicit Recipe(std::string_view bytes) : bytes_(bytes) {}
+  bool Empty() const { return at_ >= bytes_.size(); }
+  unsigned Byte() { return at_ < bytes_.size() ? static_cast<unsigned char>(bytes_[at_++]) : 0u; }
+  unsigned Pick(std::size_t n) { return Byte() % static_cast<unsigned>(n); }
+  std::uint32_t Word() {
+    std::uint32_t v = 0;
+    for (int i = 0; i < 4; ++i) v = v << 8 | Byte();
+    return v;
+  }
+
+ private:
+  std::string_view bytes_;
+  std::size_t at_ = 0;
+};
+
+std::int64_t TenTo(int n) { return n == 0 ? 1 : 10 * TenTo(n - 1); }
+
+// A value that fits a field of `chars` characters, or none (a blank field):
+// the widest either way, small ones, and ones of any length in between.
+std::optional<std::int32_t> Value(Recipe& r, int chars) {
+  switch (r.Pick(8)) {
+    case 0: return std::nullopt;
+    case 1: return static_cast<std::int32_t>(-(TenTo(chars - 1) - 1));
+    case 2: return static_cast<std::int32_t>(TenTo(chars) - 1);
+    case 3: return static_cast<std::int32_t>(r.Pick(100));
+    case 4: return -static_cast<std::int32_t>(r.Pick(1000));
+    default: {
+      const int digits = 1 + static_cast<int>(r.Pick(static_cast<std::size_t>(chars)));
+      const auto magnitude = static_cast<std::int32_t>(r.Word() % TenTo(digits));
+      return (r.Byte() & 1) != 0 && digits < chars ? -magnitude : magnitude;
+    }
+  }
+}
+
+// Four letters or digits, at least one a letter.
+std::string Station(Recipe& r) {
+  constexpr std::string_view kChars = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789abcdefghijklmnopqrstuvwxyz";
+  std::string s;
+  for (int i = 0; i < 4; ++i) s += kChars[r.Pick(kChars.size())];
+  if (s.find_first_not_of("0123456789") == std::string::npos) s[r.Pick(4)] = 'K';
+  return s;
+}
+
+struct Stamp {
+  int year = 0, month = 0, day = 0, secondOfDay = 0;
+};
+
+std::string Header(TextLayout layout, const std::string& station, const Stamp& s, ReferenceRecord& r) {
+  r = ReferenceRecord{station,           s.year, s.month, s.day, s.secondOfDay / 3600, s.secondOfDay / 60 % 60,
+                      s.secondOfDay % 60};
+  char h[40];
+  if (layout == TextLayout::RecordTableBlanks)
+    std::snprintf(h, sizeof h, "%s  %02d", station.c_str(), s.year % 100);
+  else
+    std::snprintf(h, sizeof h, "%s%04d", station.c_str(), s.year);
+  std::string out = h;
+  std::snprintf(h, sizeof h, "%02d%02d%02d%02d%02d", r.month, r.day, r.hour, r.minute, r.second);
+  return out + h;
+}
+
+// The eight fields as the layout's writer prints them, one after the other.
+std::string Fields(TextLayout layout, Recipe& recipe, ReferenceRecord& r) {
+  const bool table = IsRecordTable(layout);
+  std::string out = table ? " " : "";
+  for (int k = 0; k < 8; ++k) {
+    const int chars = table && k == 7 ? 5 : FieldWidth(layout);
+    const std::optional<std::int32_t> v = Value(recipe, chars);
+    char f[16];
+    if (v)
+      std::snprintf(f, sizeof f, "%*d", chars, static_cast<int>(*v));
+    else
+      std::snprintf(f, sizeof f, "%*s", chars, "");
+    r.values[static_cast<std::size_t>(k)] = v.value_or(0);
+    if (!v) r.holes |= 1u << k;
+    out += f;
+  }
+  return out;
+}
+
+// Blanks, then an optional '-' and digits to the end; or blanks only.
+bool RightAligned(std::string_view f) {
+  std::size_t i = f.find_first_not_of(' ');
+  if (i == std::string_view::npos) return true;
+  if (f[i] == '-') ++i;
+  return i < f.size() && f.find_first_not_of("0123456789", i) == std::string_view::npos;
+}
+
+}  // namespace
+
+bool AlsoReadsAsRecordTable(std::string_view line) {
+  if (line.size() != 66 || line[18] != ' ') return false;
+  for (std::size_t k = 0; k < 8; ++k)
+    if (!RightAligned(line.substr(19 + 6 * k, k == 7 ? 5 : 6))) return false;
+  return true;
+}
+
+WellFormedText MakeWellFormedText(std::string_view recipe) {
+  Recipe r(recipe);
+  WellFormedText t;
+  t.layout = static_cast<TextLayout>(r.Pick(kTextLayouts));
+  t.lineEnd = kLineEnds[r.Pick(4)];
+  const unsigned options = r.Byte();
+  constexpr Delivery kDeliveries[] = {Delivery::Text, Delivery::Text, Delivery::PlainFile, Delivery::GzipFile};
+  t.delivery = kDeliveries[options & 3];
+  const bool blankLines = (options & 16) != 0 && t.lineEnd != "\r";  // a run of CRs is one line end
+  const std::string station = Station(r);
+  Stamp s;
+  s.year = static_cast<int>(t.layout == TextLayout::RecordTableBlanks ? 1970 + r.Pick(100) : 1950 + r.Byte());
+  s.month = 1 + static_cast<int>(r.Pick(12));
+  s.day = 1 + static_cast<int>(r.Pick(28));
+  s.secondOfDay = static_cast<int>(r.Word() % 86400);
+  int lines = 0;
+  if ((options & 4) != 0) {
+    t.text.append(kComments[r.Pick(std::size(kComments))]).append(t.lineEnd);
+    t.otherLines = 1;
+    ++lines;
+  }
+  bool alsoTable = true;
+  for (int i = 0; i < kMaxRecords && (i == 0 || !r.Empty()); ++i) {
+    const unsigned flags = r.Byte();
+    if (blankLines && (flags & 1) != 0) {
+      t.text.append(t.lineEnd);
+      ++lines;
+    }
+    ReferenceRecord record;
+    std::string line = Header(t.layout, station, s, record);
+    line += Fields(t.layout, r, record);
+    alsoTable = alsoTable && AlsoReadsAsRecordTable(line);
+    for (std::size_t at = 23; t.layout == TextLayout::Archive6 && at < 60; at += 6) {
+      t.archiveLastDigits += std::isdigit(static_cast<unsigned char>(line[at])) != 0;
+      t.tableLastDigits += std::isdigit(static_cast<unsigned char>(line[at + 1])) != 0;
+    }
+    t.text.append(line).append(t.lineEnd);
+    t.written.push_back(record);
+    ++lines;
+    s.secondOfDay += 1 + static_cast<int>((flags >> 1) & 3);  // a day's last records cross 00 UT
+    if (s.secondOfDay >= 86400) {
+      s.secondOfDay -= 86400;
+      ++s.day;
+    }
+  }
+  if ((options & 8) != 0 && lines >= 2) t.text.resize(t.text.size() - t.lineEnd.size());  // no end to the last line
+  t.layoutCanBeTold = t.layout != TextLayout::Archive6 || !alsoTable;
+  return t;
+}
+
+}  // namespace helvarra::fuzz
