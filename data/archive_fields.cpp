@@ -75,7 +75,10 @@ bool SplitSpan(std::string_view span, int first, int last, FieldValues& out) {
     i = j;
   }
   if (count != last - first) return false;
-  for (int k = first; k < last; ++k) out.values[static_cast<std::size_t>(k)] = got[static_cast<std::size_t>(k - first)];
+  for (int k = first; k < last; ++k) {
+    out.values[static_cast<std::size_t>(k)] = got[static_cast<std::size_t>(k - first)];
+    out.causes[static_cast<std::size_t>(k)] = HoleCause::None;  // a field taken back from a pass holds its token
+  }
   return true;
 }
 

@@ -50,23 +50,63 @@ std::uint64_t RoomIn(const char* line, std::size_t n, bool startsWithHeader) {
   return headers;
 }
 
+// Blanks, then an optional '-' and digits to the field's end; or blanks.
+bool RightAligned(const char* f, int width) {
+  int i = 0;
+  while (i < width && f[i] == ' ') ++i;
+  if (i < width && f[i] == '-') ++i;
+  if (i == width) return f[width - 1] == ' ';
+  for (; i < width; ++i)
+    if (!IsDigit(f[i])) return false;
+  return true;
+}
+
+// Where a 6-wide text's values stand, from its 66-character lines (the first
+// few thousand): a line each layout could have written says nothing, one
+// only the record table's or only the archive's could have says which. Where
+// as many say each, the digits decide: a value's last digit stands at 23 + 6k
+// in the archive's lines, at 24 + 6k in the record table's, whose blank at 18
+// the archive fills with a six-character first value.
+class AlignmentVote {
+ public:
+  void Count(const char* line) {
+    if (lines_++ >= kLines) return;
+    bool table = line[kHeaderChars] == ' ', archive = true;
+    for (int k = 0; k < kChannelCount; ++k) {
+      table = table && RightAligned(line + 19 + 6 * k, k == kChannelCount - 1 ? 5 : 6);
+      archive = archive && RightAligned(line + kHeaderChars + 6 * k, 6);
+    }
+    onlyTable_ += table && !archive;
+    onlyArchive_ += archive && !table;
+    filledAt18_ += line[kHeaderChars] != ' ';
+    for (std::size_t at = 23; at < 60; at += 6) {  // channels 0 to 6
+      digitsAt23_ += IsDigit(line[at]);
+      digitsAt24_ += IsDigit(line[at + 1]);
+    }
+  }
+  bool RecordTable() const {
+    if (onlyTable_ != onlyArchive_) return onlyTable_ > onlyArchive_;
+    return digitsAt24_ > digitsAt23_ || (digitsAt24_ == digitsAt23_ && filledAt18_ == 0);
+  }
+
+ private:
+  static constexpr std::uint64_t kLines = 4000;
+  std::uint64_t lines_ = 0, onlyTable_ = 0, onlyArchive_ = 0;
+  std::uint64_t digitsAt23_ = 0, digitsAt24_ = 0, filledAt18_ = 0;
+};
+
 }  // namespace
 
 LayoutScan ScanLayout(std::string_view text) {
   LayoutScan scan;
   LineEndCounts ends;
   std::uint64_t byLength[3] = {0, 0, 0};
-  std::uint64_t digitsAt23 = 0, digitsAt24 = 0;  // last digits where the archive, the record table has them
+  AlignmentVote vote;
   ForEachLine(text, &ends, [&](const char* line, std::size_t n) {
     for (int i = 0; i < 3; ++i) byLength[i] += n == static_cast<std::size_t>(kHeaderChars + 8 * kWidths[i]);
     const bool header = n >= kHeaderChars && HeaderAt(line, Alignment::RecordTable);
     scan.recordRoom += RoomIn(line, n, header);
-    if (header && n == static_cast<std::size_t>(kHeaderChars + 8 * 6)) {  // only 6-wide lines are told apart
-      for (std::size_t at = 23; at < 60; at += 6) {  // channels 0 to 6
-        digitsAt23 += IsDigit(line[at]);
-        digitsAt24 += IsDigit(line[at + 1]);
-      }
-    }
+    if (header && n == static_cast<std::size_t>(kHeaderChars + 8 * 6)) vote.Count(line);
     return true;
   });
   int best = 0;
@@ -75,9 +115,8 @@ LayoutScan ScanLayout(std::string_view text) {
   scan.layout.width = byLength[best] > 0 ? kWidths[best] : GuessWidth(text);
   // The record table's lines are 66 characters; without such lines the
   // width was the archive's reading's guess.
-  scan.layout.alignment = byLength[0] > 0 && scan.layout.width == 6 && digitsAt24 >= digitsAt23
-                              ? Alignment::RecordTable
-                              : Alignment::Archive;
+  scan.layout.alignment =
+      byLength[0] > 0 && scan.layout.width == 6 && vote.RecordTable() ? Alignment::RecordTable : Alignment::Archive;
   scan.layout.lineEnds = LineEndsOf(ends);
   return scan;
 }

@@ -18,8 +18,9 @@ struct LayoutScan {
 // The width is the one most lines state by their length (66, 74 or 82
 // characters); when none does, the one whose reading gives the most values
 // over the first records. A text of 66-character lines takes the record
-// table's alignment unless those lines show the archive's: a value's last
-// digit stands at 23 + 6k there, at 24 + 6k in the record table.
+// table's alignment unless more of those lines could only be the archive's
+// than could only be the record table's; where as many could, their digits
+// decide (layout_scan.cpp).
 LayoutScan ScanLayout(std::string_view text);
 
 }  // namespace helvarra

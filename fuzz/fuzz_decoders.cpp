@@ -42,25 +42,6 @@ using namespace helvarra;
 
 constexpr unsigned char kWellFormed = 0xFF;  // the first byte of a recipe
 
-// A known fault of the decoder, reported and not fixed yet: when text is left
-// between the left and the right pass, the fields on either side of it are
-// read again from the span's tokens, and one a pass had read as blank takes
-// its token's value but stays a hole (data/archive_fields.cpp, ReadSpan and
-// SplitSpan). Until the fix, such a hole may hold a value; every other hole
-// must read 0. fuzz/regressions/decoders-span-value-in-blank-hole.txt shows
-// it: set this to false with the fix.
-constexpr bool kBlankHoleMayHoldSpanValue = true;
-
-// A known fault of the decoder, reported and not fixed yet: a 6-wide archive
-// text whose lines hold no more digits where the archive puts a value's last
-// digit (column 23 + 6k) than where the record table does (24 + 6k) is read
-// in the record table's alignment, even where a line cannot be one (a digit
-// at 18, where the record table has a blank), and its values come out as
-// other numbers (data/layout_scan.cpp). Until the fix, such recipes are
-// skipped. fuzz/regressions/decoders-recipe-six-wide-taken-for-record-table.bin
-// shows it: set this to false with the fix.
-constexpr bool kSixWideMayBeTakenForRecordTable = true;
-
 void Require(bool ok, const char* what) {
   if (!ok) {
     std::fprintf(stderr, "fuzz_decoders: invariant broken: %s\n", what);
@@ -77,9 +58,7 @@ void CheckTable(const FluxTable& t) {
     std::uint64_t marked = 0;
     for (const FluxRecord& r : t.records) {
       marked += r.IsHole(k);
-      if (r.IsHole(k))
-        Require(r.Value(k) == 0 || (kBlankHoleMayHoldSpanValue && t.stats.Holes(k, HoleCause::Blank) > 0),
-                "a hole reads 0");
+      if (r.IsHole(k)) Require(r.Value(k) == 0, "a hole reads 0");
     }
     Require(holes == marked, "holes counted as marked");
   }
@@ -92,7 +71,7 @@ void CheckFields(std::string_view body, int w) {
   for (int k = 0; k < kChannelCount; ++k) {
     const auto ku = static_cast<std::size_t>(k);
     if (f.causes[ku] != HoleCause::None)
-      Require(f.values[ku] == 0 || (kBlankHoleMayHoldSpanValue && f.causes[ku] == HoleCause::Blank), "a hole reads 0");
+      Require(f.values[ku] == 0, "a hole reads 0");
     if (f.causes[ku] == HoleCause::CutShort)
       Require(body.size() < static_cast<std::size_t>(8 * w), "cut short only when short");
   }
@@ -189,14 +168,10 @@ void CompareRecords(const FluxTable& t, const fuzz::ReferenceReading& ref) {
 // Excluded recipes: a 6-wide archive text every line of which the record
 // table's writer could have written too (say, one whose values are all
 // blank) is taken in the record table's alignment, legitimately: the text
-// cannot tell. Such recipes are skipped, and so, until the fault is fixed,
-// those of kSixWideMayBeTakenForRecordTable.
+// cannot tell. Such recipes are skipped.
 void CheckWellFormed(std::string_view recipe) {
   const fuzz::WellFormedText w = fuzz::MakeWellFormedText(recipe);
   if (!w.layoutCanBeTold) return;
-  if (kSixWideMayBeTakenForRecordTable && w.layout == fuzz::TextLayout::Archive6 &&
-      w.archiveLastDigits <= w.tableLastDigits)
-    return;
   const fuzz::ReferenceReading ref = fuzz::ReadReference(w.text, w.layout, w.lineEnd);
   Require(ref.readable && ref.records == w.written && ref.otherLines == w.otherLines,
           "harness: the reference reader reads what was written");

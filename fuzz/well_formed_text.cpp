@@ -149,10 +149,6 @@ WellFormedText MakeWellFormedText(std::string_view recipe) {
     std::string line = Header(t.layout, station, s, record);
     line += Fields(t.layout, r, record);
     alsoTable = alsoTable && AlsoReadsAsRecordTable(line);
-    for (std::size_t at = 23; t.layout == TextLayout::Archive6 && at < 60; at += 6) {
-      t.archiveLastDigits += std::isdigit(static_cast<unsigned char>(line[at])) != 0;
-      t.tableLastDigits += std::isdigit(static_cast<unsigned char>(line[at + 1])) != 0;
-    }
     t.text.append(line).append(t.lineEnd);
     t.written.push_back(record);
     ++lines;

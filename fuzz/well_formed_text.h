@@ -35,10 +35,6 @@ struct WellFormedText {
   // False for a 6-wide archive text every record line of which also reads as
   // a well-formed line of the record table (see AlsoReadsAsRecordTable).
   bool layoutCanBeTold = true;
-  // Over the record lines of a 6-wide text: digits where the archive puts a
-  // value's last digit (column 23 + 6k, k = 0 to 6), and where the record
-  // table does (24 + 6k).
-  int archiveLastDigits = 0, tableLastDigits = 0;
 };
 
 WellFormedText MakeWellFormedText(std::string_view recipe);

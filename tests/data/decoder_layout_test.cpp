@@ -46,6 +46,7 @@ std::string ArchiveLines(int count, const Values& v, int width, const char* end)
 
 const Values kSmall{17, 29, 45, 68, 94, 150, 250, 99999};
 const Values kWide{123456, -12345, 45, 68, 94, 150, 999999, 550};
+const Values kSixDigits{123456, 123456, 123456, 123456, 123456, 123456, 123456, 123456};
 
 class LayoutTest : public ::testing::TestWithParam<LayoutCase> {};
 
@@ -80,6 +81,9 @@ INSTANTIATE_TEST_SUITE_P(
                    {999999, -99999, 1, 2, 3, 4, 5, 6}},
         LayoutCase{"ArchiveSixWideCrLf", ArchiveLines(3, kWide, 6, "\r\n"), 6, kArchive, LineEnds::CrLf, kWide},
         LayoutCase{"ArchiveSixWideLf", ArchiveLines(3, kWide, 6, "\n"), 6, kArchive, LineEnds::Lf, kWide},
+        // Lines each layout could have written but for one: the archive's six digits at 18.
+        LayoutCase{"ArchiveSixDigitsEverywhere", ArchiveLines(3, kSixDigits, 6, "\n"), 6, kArchive, LineEnds::Lf,
+                   kSixDigits},
         LayoutCase{"ArchiveAfterACommentLine", "# Learmonth\r\n" + ArchiveLines(3, kWide, 6, "\r\n"), 6, kArchive,
                    LineEnds::CrLf, kWide},
         LayoutCase{"ArchiveEightWideCrLines", ArchiveLines(3, kWide, 8, "\r"), 8, kArchive, LineEnds::Cr, kWide},
