@@ -14,6 +14,9 @@ make_sample="$build/tools/helvarra-make-sample"
 [ -f "$data/two-hours.apl" ] || "$make_sample" --seconds 7200 --realistic --seed 3 "$data/two-hours.apl"
 [ -f "$data/archive-day.apl.gz" ] || "$make_sample" --seconds 86400 --realistic --seed 3 --width 8 --lf --broken \
   --gzip "$data/archive-day.apl.gz"
+# A year of the archive's compressed days, 8-wide (about half a minute to make).
+[ -d "$data/year" ] || "$make_sample" --days 365 --date 2024-01-01 --width 8 --gzip --station LEAR --realistic \
+  --seed 3 "$data/year"
 
 echo "bench: zcat over the compressed day (median of 21 runs)"
 runs=()
@@ -29,6 +32,9 @@ printf '{"median_ms": %s, "runs_ns": [%s]}\n' "$(awk -v n="$median" 'BEGIN { pri
 echo "bench: benchmarks (medians of 5 runs)"
 QT_QPA_PLATFORM=offscreen "$build/bench/helvarra_bench" "$data" --benchmark_repetitions=5 \
   --benchmark_report_aggregates_only=true --benchmark_out="$out/bench.json" --benchmark_out_format=json
+
+echo "bench: the day overviews of a year of compressed days, one process, on one core and on every core"
+bash bench/quicklooks.sh "$build/platform/qt/tarrawin-snapshot" "$data/year" | tee "$out/quicklooks.json"
 
 echo "bench: pandas + matplotlib for the same window"
 /usr/bin/python3 bench/peer_matplotlib.py "$data/day.apl" 19000 "$out/peer.png" 15 | tee "$out/peer.json"

@@ -11,6 +11,7 @@
 
 #include "platform/qt/qt_dialog_look.h"
 #include "platform/qt/qt_window_surface.h"
+#include "data/channels.h"
 #include "resources/dialog_templates.h"
 
 namespace helvarra::qt {
@@ -63,7 +64,6 @@ OverviewWindow::OverviewWindow(DialogEvents& events) : events_(events) {
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->verticalHeader()->hide();
   table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-  table_->setMinimumHeight(120);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   for (auto [id, text] : {std::pair{res::IDC_OVERVIEW_COPY, res::kOverviewCopyText},
@@ -78,7 +78,11 @@ OverviewWindow::OverviewWindow(DialogEvents& events) : events_(events) {
   layout->addWidget(table_, 1);
   layout->addLayout(buttons);
   ApplyDialogLook(*this);
-  resize(1224, 620);
+  // Room for the eight channels' rows, whatever the font.
+  table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
+  table_->setMinimumHeight(table_->horizontalHeader()->sizeHint().height() +
+                           kChannelCount * table_->verticalHeader()->defaultSectionSize() + 2 * table_->frameWidth());
+  resize(1224, 680);
 }
 
 void OverviewWindow::keyPressEvent(QKeyEvent* event) {
