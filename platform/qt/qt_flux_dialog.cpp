@@ -155,14 +155,7 @@ void FluxDialog::accept() { Send({.kind = EventKind::Command, .id = res::IDOK});
 
 void FluxDialog::reject() { Send({.kind = EventKind::Command, .id = res::IDCANCEL}); }
 
-void FluxDialog::RequestPaint() {
-  if (paintPending_) return;
-  paintPending_ = true;
-  QTimer::singleShot(0, this, [this] {
-    paintPending_ = false;
-    Send({.kind = EventKind::Paint});
-  });
-}
+void FluxDialog::RequestPaint() { paintRequest_.Ask(); }
 
 bool FluxDialog::event(QEvent* event) {
   if (event->type() == QEvent::Show && windowHandle() != nullptr) windowHandle()->installEventFilter(this);

@@ -13,6 +13,7 @@
 #include <map>
 
 #include "platform/qt/qt_canvas.h"
+#include "platform/qt/qt_paint_request.h"
 #include "platform/qt/qt_client_area.h"
 #include "viewer/window_event.h"
 
@@ -68,7 +69,7 @@ class FluxDialog : public QDialog {
   std::map<int, QWidget*> controls_;
   QSlider* slider_ = nullptr;
   QMenu windowMenu_;
-  bool paintPending_ = false;
+  PaintRequest paintRequest_{*this, [this] { Send({.kind = EventKind::Paint}); }};
   bool exposed_ = false;
 };
 

@@ -6,7 +6,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include "platform/qt/qt_dialog_look.h"
@@ -91,15 +90,6 @@ void OverviewWindow::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QWidget::keyPressEvent(event);
-}
-
-void OverviewWindow::RequestPaint() {
-  if (paintPending_) return;
-  paintPending_ = true;
-  QTimer::singleShot(0, this, [this] {
-    paintPending_ = false;
-    Send({.kind = EventKind::Paint});
-  });
 }
 
 void OverviewWindow::ShowCsv(const QString& csv) {

@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "platform/qt/qt_canvas.h"
+#include "platform/qt/qt_paint_request.h"
 #include "platform/qt/qt_span_drag.h"
 #include "viewer/window_event.h"
 
@@ -41,7 +42,7 @@ class OverviewWindow : public QWidget {
   OverviewPicture& Picture() { return *picture_; }
   QTableWidget& Table() { return *table_; }
   // The picture drawn again by the viewer, once the events queued now have run.
-  void RequestPaint();
+  void RequestPaint() { paintRequest_.Ask(); }
   // The measurement's CSV shown as the table (empty: an empty table).
   void ShowCsv(const QString& csv);
 
@@ -55,7 +56,7 @@ class OverviewWindow : public QWidget {
   QtCanvas canvas_{QSize(1200, 400)};
   OverviewPicture* picture_ = nullptr;
   QTableWidget* table_ = nullptr;
-  bool paintPending_ = false;
+  PaintRequest paintRequest_{*this, [this] { Send({.kind = EventKind::Paint}); }};
 };
 
 }  // namespace helvarra::qt
