@@ -3,8 +3,8 @@
 #include <fstream>
 
 #include "chart/day_overview.h"
-#include "data/csv_export.h"
-#include "data/measurement_text.h"
+#include "analysis/csv_export.h"
+#include "analysis/measurement_text.h"
 #include "resources/dialog_templates.h"
 #include "viewer/flux_viewer_dlg.h"
 

@@ -11,7 +11,7 @@
 #include <string>
 
 #include "chart/overview_geometry.h"
-#include "data/burst_measure.h"
+#include "analysis/burst_measure.h"
 #include "viewer/window_services.h"
 
 namespace helvarra {

@@ -4,9 +4,9 @@
 #include <fstream>
 #include <sstream>
 
-#include "data/burst_measure.h"
-#include "data/csv_export.h"
-#include "data/measurement_text.h"
+#include "analysis/burst_measure.h"
+#include "analysis/csv_export.h"
+#include "analysis/measurement_text.h"
 #include "data/record_time.h"
 #include "data/time_search.h"
 #include "platform/qt/snapshot_input.h"

@@ -9,7 +9,7 @@
 #include <iterator>
 
 #include "chart/overview_geometry.h"
-#include "data/measurement_text.h"
+#include "analysis/measurement_text.h"
 #include "data/time_of_day.h"
 #include "resources/dialog_templates.h"
 #include "resources/strings.h"

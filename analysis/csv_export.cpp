@@ -1,4 +1,4 @@
-#include "data/csv_export.h"
+#include "analysis/csv_export.h"
 
 #include <charconv>
 #include <cstddef>

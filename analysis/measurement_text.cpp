@@ -1,4 +1,4 @@
-#include "data/measurement_text.h"
+#include "analysis/measurement_text.h"
 
 #include <cmath>
 #include <cstdio>

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "data/burst_measure.h"
+#include "analysis/burst_measure.h"
 #include "data/flux_table.h"
 
 namespace helvarra {

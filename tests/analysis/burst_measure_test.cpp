@@ -2,7 +2,7 @@
 // minutes before the rows, the peak, the half-power span, and holes and values
 // below 5 left out, breaking the span and counted.
 
-#include "data/burst_measure.h"
+#include "analysis/burst_measure.h"
 
 #include <gtest/gtest.h>
 

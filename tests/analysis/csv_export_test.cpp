@@ -1,6 +1,6 @@
 // What the CSV export writes, read back, is the table: times, values, holes.
 
-#include "data/csv_export.h"
+#include "analysis/csv_export.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "data/burst_measure.h"
+#include "analysis/burst_measure.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,6 +1,6 @@
 // A measurement as CSV and as events-list lines, and both on the clipboard.
 
-#include "data/measurement_text.h"
+#include "analysis/measurement_text.h"
 
 #include <gtest/gtest.h>
 
