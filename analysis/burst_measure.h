@@ -1,9 +1,9 @@
 #pragma once
 // A radio burst measured on each channel over rows of the record table: the
 // background before it, its peak, and the half-power span around the peak.
-// A hole, or a value below kLowestFluxSfu (which the chart does not draw;
-// files hold runs of 0 where a receiver dropped out), is no flux: it is left
-// out of the background and the peak, it breaks the span, and it is counted.
+// A hole, or a value below kLowestFluxSfu, is no flux (FluxRecord::IsFlux):
+// it is left out of the background and the peak, it breaks the span, and it
+// is counted.
 
 #include <array>
 #include <cstddef>
@@ -15,7 +15,6 @@
 
 namespace helvarra {
 
-inline constexpr int kLowestFluxSfu = 5;
 inline constexpr int kBackgroundSeconds = 300;
 
 struct ChannelMeasure {
@@ -39,7 +38,7 @@ struct ChannelMeasure {
 using BurstMeasure = std::array<ChannelMeasure, kChannelCount>;
 
 // Whether channel k of the record holds flux the measurement takes.
-inline bool IsFlux(const FluxRecord& record, int k) { return !record.IsHole(k) && record.Value(k) >= kLowestFluxSfu; }
+inline bool IsFlux(const FluxRecord& record, int k) { return record.IsFlux(k); }
 
 // Each channel measured over rows `first` to `last`, both included. Rows past
 // the table's end are not measured; with `first` past `last` nothing is.

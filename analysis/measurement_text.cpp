@@ -5,17 +5,14 @@
 #include <optional>
 
 #include "data/stations.h"
+#include "data/time_of_day.h"
 
 namespace helvarra {
 namespace {
 
 // "HH:MM:SS" of the record at `row`, or nothing.
 std::string TimeField(const FluxTable& table, const std::optional<std::size_t>& row) {
-  if (!row) return {};
-  const FluxRecord& r = table[*row];
-  char text[40];
-  std::snprintf(text, sizeof text, "%02d:%02d:%02d", r.hour, r.minute, r.second);
-  return text;
+  return row ? HourMinuteSecondText(table[*row].SecondOfDay()) : std::string();
 }
 
 // A whole number as one, a half with its one decimal, or nothing.
@@ -26,16 +23,25 @@ std::string SfuField(const std::optional<double>& sfu) {
   return text;
 }
 
-std::string CsvRow(const FluxTable& table, int k, const ChannelMeasure& m) {
-  std::string row = std::to_string(Channel(k).megahertz);
-  row += ',' + SfuField(m.background);
-  row += ',' + TimeField(table, m.beginRow);
-  row += ',' + TimeField(table, m.peakRow);
-  row += ',' + TimeField(table, m.endRow);
-  row += ',' + (m.peakRow ? std::to_string(m.peak) : std::string());
-  row += ',' + SfuField(m.peakAboveBackground);
-  row += ',' + std::to_string(m.holes) + '\n';
-  return row;
+std::vector<std::string> Cells(const FluxTable& table, int k, const ChannelMeasure& m) {
+  return {std::to_string(Channel(k).megahertz),
+          SfuField(m.background),
+          TimeField(table, m.beginRow),
+          TimeField(table, m.peakRow),
+          TimeField(table, m.endRow),
+          m.peakRow ? std::to_string(m.peak) : std::string(),
+          SfuField(m.peakAboveBackground),
+          std::to_string(m.holes)};
+}
+
+std::vector<std::string> SplitHeader(std::string_view header) {
+  std::vector<std::string> cells;
+  for (std::size_t at = 0;;) {
+    const std::size_t comma = header.find(',', at);
+    cells.emplace_back(header.substr(at, comma == std::string_view::npos ? std::string_view::npos : comma - at));
+    if (comma == std::string_view::npos) return cells;
+    at = comma + 1;
+  }
 }
 
 std::string EventsLine(const FluxTable& table, int k, const ChannelMeasure& m) {
@@ -50,24 +56,48 @@ std::string EventsLine(const FluxTable& table, int k, const ChannelMeasure& m) {
 
 }  // namespace
 
-std::string MeasurementCsv(const FluxTable& table, const BurstMeasure& measure) {
-  std::string csv = std::string(kMeasurementCsvHeader) + '\n';
-  for (int k = 0; k < kChannelCount; ++k) csv += CsvRow(table, k, measure[static_cast<std::size_t>(k)]);
-  return csv;
+TextTable MeasurementTable(std::span<const StationMeasurement> stations) {
+  const bool several = stations.size() > 1;
+  TextTable t;
+  t.header = SplitHeader(kMeasurementCsvHeader);
+  if (several) t.header.insert(t.header.begin(), "station");
+  for (const StationMeasurement& s : stations)
+    for (int k = 0; k < kChannelCount; ++k) {
+      std::vector<std::string> row = Cells(*s.table, k, s.measure[static_cast<std::size_t>(k)]);
+      if (several) row.insert(row.begin(), s.table->empty() ? std::string() : std::string((*s.table)[0].Station()));
+      t.rows.push_back(std::move(row));
+    }
+  return t;
 }
 
-std::string EventsListLines(const FluxTable& table, const BurstMeasure& measure) {
+std::string MeasurementCsv(const FluxTable& table, const BurstMeasure& measure) {
+  const StationMeasurement one{&table, measure};
+  return CsvOf(MeasurementTable({&one, 1}));
+}
+
+std::string EventsListLines(std::span<const StationMeasurement> stations) {
   std::string lines;
-  for (int k = 0; k < kChannelCount; ++k) {
-    const ChannelMeasure& m = measure[static_cast<std::size_t>(k)];
-    if (m.beginRow && m.peakRow && m.endRow && m.peakAboveBackground) lines += EventsLine(table, k, m);
-  }
+  for (const StationMeasurement& s : stations)
+    for (int k = 0; k < kChannelCount; ++k) {
+      const ChannelMeasure& m = s.measure[static_cast<std::size_t>(k)];
+      if (m.beginRow && m.peakRow && m.endRow && m.peakAboveBackground) lines += EventsLine(*s.table, k, m);
+    }
   return lines;
 }
 
+std::string EventsListLines(const FluxTable& table, const BurstMeasure& measure) {
+  const StationMeasurement one{&table, measure};
+  return EventsListLines({&one, 1});
+}
+
+std::string MeasurementClipboardText(std::span<const StationMeasurement> stations) {
+  const std::string events = EventsListLines(stations);
+  return CsvOf(MeasurementTable(stations)) + (events.empty() ? "" : "\n" + events);
+}
+
 std::string MeasurementClipboardText(const FluxTable& table, const BurstMeasure& measure) {
-  const std::string events = EventsListLines(table, measure);
-  return MeasurementCsv(table, measure) + (events.empty() ? "" : "\n" + events);
+  const StationMeasurement one{&table, measure};
+  return MeasurementClipboardText({&one, 1});
 }
 
 }  // namespace helvarra

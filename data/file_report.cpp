@@ -5,16 +5,16 @@
 
 #include "data/record_headers.h"
 #include "data/stations.h"
+#include "data/time_of_day.h"
 
 namespace helvarra {
 namespace {
 
 // "2024-05-14 22:30:00 UT"
 std::string Stamp(const FluxRecord& r) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d UT", r.year, r.month, r.day, r.hour, r.minute,
-                r.second);
-  return text;
+  char date[32];
+  std::snprintf(date, sizeof date, "%04d-%02d-%02d ", r.year, r.month, r.day);
+  return date + HourMinuteSecondText(r.SecondOfDay()) + " UT";
 }
 
 // Characters as they stand, anything unprintable as '?'.
@@ -23,11 +23,6 @@ std::string Printable(std::string_view text) {
   for (char& c : out)
     if (c < ' ' || c > '~') c = '?';
   return out;
-}
-
-std::string Trimmed(std::string_view s) {
-  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-  return std::string(s);
 }
 
 const char* LineEndsText(LineEnds e) {
@@ -66,22 +61,46 @@ std::string HoleTable(const DecodeStats& stats) {
   return out;
 }
 
-}  // namespace
-
-std::string FormatFileReport(const std::string& path, const FluxTable& table) {
-  std::string out = "File: " + path + "\n" + LayoutLine(table.layout);
-  out += "Records: " + std::to_string(table.size()) + "\n";
+// The records, their first and last stamps and station, and what the
+// decoder met.
+std::string TableReport(const FluxTable& table) {
+  std::string out = "Records: " + std::to_string(table.size()) + "\n";
   if (!table.empty()) {
     const FluxRecord& last = table.records.back();
     out += "First: " + Stamp(table[0]) + "\n";
     out += "Last: " + Stamp(last) + "\n";
-    out += "Station: " + Trimmed(LookupStation(last.Station())) + " (" + Printable(last.Station()) + ")\n";
+    out += "Station: " + std::string(StationName(last.Station())) + " (" + Printable(last.Station()) + ")\n";
   } else {
     out += "First: none\nLast: none\nStation: none\n";
   }
   out += "Lines skipped: " + std::to_string(table.stats.linesSkipped) + "\n";
   out += "Records re-synchronised: " + std::to_string(table.stats.resynchronised) + "\n";
   out += "Fields without a value, by channel:\n" + HoleTable(table.stats);
+  return out;
+}
+
+std::string SeriesFileReport(const SeriesFile& f) {
+  std::string out = "File: " + f.path + "\n  " + LayoutLine(f.layout);
+  out += "  Records: " + std::to_string(f.decoded);
+  if (f.dropped > 0) out += " (" + std::to_string(f.dropped) + " left out: their seconds are in an earlier file)";
+  return out + "\n  First: " + Stamp(f.first) + "\n  Last: " + Stamp(f.last) + "\n";
+}
+
+}  // namespace
+
+std::string FormatFileReport(const std::string& path, const FluxTable& table) {
+  return "File: " + path + "\n" + LayoutLine(table.layout) + TableReport(table);
+}
+
+std::string FormatNetworkReport(const FluxNetwork& network) {
+  if (network.FileCount() == 1) return FormatFileReport(network.stations[0].files[0].path, network.stations[0].table);
+  std::string out = "Files: " + std::to_string(network.FileCount()) + " in " + std::to_string(network.stations.size()) +
+                    (network.stations.size() == 1 ? " series\n" : " series, a station each\n");
+  for (const FluxSeries& series : network.stations) {
+    out += "Series of " + std::to_string(series.files.size()) + (series.files.size() == 1 ? " file:\n" : " files:\n");
+    for (const SeriesFile& f : series.files) out += SeriesFileReport(f);
+    out += TableReport(series.table);
+  }
   return out;
 }
 

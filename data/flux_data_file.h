@@ -6,6 +6,7 @@
 // program makes to the file shows when the file is opened again.
 
 #include <string>
+#include <utility>
 
 #include "data/file_error.h"
 #include "data/flux_table.h"
@@ -36,6 +37,8 @@ class FluxDataFile {
   const std::string& GetFilePath() const { return path_; }
   // The records (none while closed).
   const FluxTable& Table() const { return table_; }
+  // The records handed over, the file staying open and locked.
+  FluxTable TakeTable() { return std::exchange(table_, FluxTable{}); }
 
  private:
   bool Load(std::size_t size);

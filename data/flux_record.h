@@ -12,6 +12,11 @@
 
 namespace helvarra {
 
+// Below 5 SFU is no flux: files hold runs of 0 where a receiver dropped out.
+// The chart's row of such a value is below its bottom, so no stroke goes to
+// or from it; the overview, the measurements and the burst search leave it out.
+inline constexpr int kLowestFluxSfu = 5;
+
 struct FluxRecord {
   std::array<char, 4> station{};  // the code exactly as it stands in the file
   std::uint16_t year = 0;         // four digits; a two-digit year is 1970 to 2069
@@ -25,6 +30,8 @@ struct FluxRecord {
   int SecondOfDay() const { return hour * 3600 + minute * 60 + second; }
   int Value(int k) const { return values[static_cast<std::size_t>(k)]; }
   bool IsHole(int k) const { return ((holes >> k) & 1) != 0; }
+  // Channel k holds flux: a value read, and not below kLowestFluxSfu.
+  bool IsFlux(int k) const { return !IsHole(k) && Value(k) >= kLowestFluxSfu; }
 };
 
 }  // namespace helvarra

@@ -22,6 +22,7 @@ class RecordCursor {
   }
   // Steps back over n records, never before the first.
   void Back(std::int64_t n) { position_ = position_ > n ? position_ - n : 0; }
+  void MoveTo(std::int64_t position) { position_ = position < 0 ? 0 : position; }
   std::int64_t Position() const { return position_; }
 
  private:

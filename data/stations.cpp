@@ -22,7 +22,22 @@ StationNames FindStation(std::string_view record) {
 
 std::string_view LookupStation(std::string_view record) { return FindStation(record).displayName; }
 
+std::string_view StationName(std::string_view record) {
+  std::string_view name = LookupStation(record);
+  while (!name.empty() && name.back() == ' ') name.remove_suffix(1);
+  return name;
+}
+
 std::string_view LookupObservatory(std::string_view record) { return FindStation(record).observatory; }
+
+std::optional<std::size_t> StationIndex(std::string_view code) {
+  for (std::size_t i = 0; i < kStations.size(); ++i)
+    if (kStations[i].code == code) return i;
+  for (const StationAlias& a : kStationAliases)
+    for (std::size_t i = 0; i < kStations.size(); ++i)
+      if (a.code == code && kStations[i].observatory == a.observatory) return i;
+  return std::nullopt;
+}
 
 std::string OpenFileFilter() {
   std::string filter = "All Files (*.*)|*.*|";

@@ -5,6 +5,8 @@
 // them by, and the file-dialog entries for their files.
 
 #include <array>
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -51,9 +53,17 @@ inline constexpr std::string_view kUnknownObservatory = "???";
 // table (a shorter record never matches).
 std::string_view LookupStation(std::string_view record);
 
+// The display name without its padding ("Learmonth"), by the same match.
+std::string_view StationName(std::string_view record);
+
 // The events lists' three letters for the same station ("LEA" for APLM and
 // LEAR), by the same match; kUnknownObservatory for any other code.
 std::string_view LookupObservatory(std::string_view record);
+
+// The row of kStations for a station code, aliases included (LEAR gives
+// Learmonth's row); none for a code of no known station. Files are grouped
+// into stations by it, and stations listed in the table's order.
+std::optional<std::size_t> StationIndex(std::string_view code);
 
 // The open-file dialog's filter: "All Files (*.*)|*.*|", then for each station
 // with a dialog entry its description and its patterns, plain and compressed

@@ -1,5 +1,6 @@
 #include "data/time_search.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "data/record_time.h"
@@ -37,6 +38,30 @@ RangeSearch FindRecordsInRange(const FluxTable& table, TimeOfDayRange range) {
     found.rows->last = i;
   }
   return found;
+}
+
+std::size_t FirstRowFrom(const FluxTable& table, std::int64_t second) {
+  const auto it = std::ranges::lower_bound(table.records, second, {}, RecordTime);
+  return static_cast<std::size_t>(it - table.records.begin());
+}
+
+std::size_t FirstRowAfter(const FluxTable& table, std::int64_t second) {
+  const auto it = std::ranges::upper_bound(table.records, second, {}, RecordTime);
+  return static_cast<std::size_t>(it - table.records.begin());
+}
+
+std::optional<RowRange> RowsInSeconds(const FluxTable& table, SecondRange seconds) {
+  const std::size_t first = FirstRowFrom(table, seconds.first);
+  const std::size_t end = FirstRowAfter(table, seconds.last);
+  if (first >= end) return std::nullopt;
+  return RowRange{first, end - 1};
+}
+
+std::optional<SecondRange> SecondsOfRows(const FluxTable& table, const std::optional<RowRange>& rows) {
+  if (!rows || std::min(rows->first, rows->last) >= table.size()) return std::nullopt;
+  const std::int64_t a = RecordTime(table[std::min(rows->first, rows->last)]);
+  const std::int64_t b = RecordTime(table[std::min(std::max(rows->first, rows->last), table.size() - 1)]);
+  return SecondRange{std::min(a, b), std::max(a, b)};
 }
 
 }  // namespace helvarra

@@ -1,12 +1,15 @@
 #pragma once
-// The record at a time of day, and the records of a range of times of day,
-// going on from a file's first record.
+// Records found by time: the record at a time of day, and the records of a
+// range of times of day, going on from a file's first record; a table's
+// records in a stretch of UT, and the stretch its rows take. The records are
+// taken to run forward in time, as a series' do.
 
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 
 #include "data/flux_table.h"
+#include "data/record_time.h"
 #include "data/time_of_day.h"
 
 namespace helvarra {
@@ -35,5 +38,15 @@ struct RangeSearch {
 // time of day `range.end` at or after the start. The rows run from the first
 // record whose absolute time lies in [start, end] to the last such record.
 RangeSearch FindRecordsInRange(const FluxTable& table, TimeOfDayRange range);
+
+// The first record at or after a second, and the first after it.
+std::size_t FirstRowFrom(const FluxTable& table, std::int64_t second);
+std::size_t FirstRowAfter(const FluxTable& table, std::int64_t second);
+
+// A table's records in the seconds; nothing where none is.
+std::optional<RowRange> RowsInSeconds(const FluxTable& table, SecondRange seconds);
+// The seconds from a table's first record of the rows to its last's (rows
+// past the end left out); nothing where none is left.
+std::optional<SecondRange> SecondsOfRows(const FluxTable& table, const std::optional<RowRange>& rows);
 
 }  // namespace helvarra
