@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "bench/bench_common.h"
+#include "tests/support/dialog_test_access.h"
 #include "platform/qt/qt_printer_surface.h"
 #include "resources/dialog_templates.h"
 
@@ -21,7 +22,7 @@ void Browse(benchmark::State& state) {
   int windows = 0;
   for (auto _ : state) {
     viewer->Dialog().Dispatch({.kind = EventKind::Command, .id = res::IDC_BROWSE});
-    for (windows = 0; viewer->Dialog().m_bBrowsing == 1; ++windows)
+    for (windows = 0; viewer->Dialog().IsBrowsing() == 1; ++windows)
       viewer->Services().Deliver({.kind = EventKind::TimerTick, .id = 1});
   }
   state.counters["windows"] = windows;
@@ -41,7 +42,7 @@ BENCHMARK(SliderRelease)->Name("interaction/slider_release")->Unit(benchmark::kM
 
 void CheckBoxClick(benchmark::State& state) {
   auto viewer = ViewerWith("day.apl");
-  viewer->Dialog().m_nRecordIndex = kPlotIndex;
+  DialogTestAccess::RecordIndex(viewer->Dialog()) = kPlotIndex;
   QWidget* box = viewer->Window().Control(Channel(4).controlId);
   for (auto _ : state) {
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(10, box->height() / 2));

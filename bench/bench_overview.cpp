@@ -42,11 +42,12 @@ void Overview(benchmark::State& state, bool onQt) {
   MakeChartColours(style, 0xC0C0C0);
   std::array<bool, kChannelCount> shown;
   shown.fill(true);
-  const OverviewRequest request{.table = file.Table(),
-                                .size = {1200, 400},
-                                .shown = shown,
-                                .shaded = RowRange{kPlotIndex, kPlotIndex + 1799},
-                                .selected = RowRange{40000, 43599}};
+  OverviewRequest request;
+  request.strips = {{&file.Table(), ""}};
+  request.size = {1200, 400};
+  request.shown = shown;
+  request.shaded = SecondsOfRows(file.Table(), RowRange{kPlotIndex, kPlotIndex + 1799});
+  request.selected = SecondsOfRows(file.Table(), RowRange{40000, 43599});
   for (auto _ : state) DrawDayOverview(s, style, request);
   canvas.Finish();
   state.counters["records"] = static_cast<double>(file.Table().size());

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "bench/bench_common.h"
+#include "tests/support/dialog_test_access.h"
 #include "chart/chart_layout.h"
 #include "data/flux_data_file.h"
 
@@ -17,10 +18,9 @@ namespace {
 void Plot(benchmark::State& state, const char* name, bool channels) {
   auto viewer = ViewerWith(name);
   CFluxViewerDlg& dlg = viewer->Dialog();
-  for (int k = 0; k < kChannelCount; ++k) dlg.ShowFlag(k) = channels ? 1 : 0;
+  for (int k = 0; k < kChannelCount; ++k) DialogTestAccess::ShowFlag(dlg, k) = channels ? 1 : 0;
   for (auto _ : state) {
-    dlg.m_nRecordIndex = kPlotIndex;
-    dlg.TracePlotter();
+    DialogTestAccess::PlotAt(dlg, kPlotIndex);
   }
 }
 BENCHMARK_CAPTURE(Plot, all, "day.apl", true)->Name("plot/eight_channels")->Unit(benchmark::kMicrosecond);

@@ -35,6 +35,8 @@ int FluxRow(int value) {
   return FluxRowByFormula(value);
 }
 
+int FluxAtY(int y) { return static_cast<int>(std::pow(10.0, (kRowZeroY + 69 - y) * 0.01)); }
+
 int DecadeY(int decade) { return static_cast<int>(579.0 - 100.0 * std::log10(static_cast<double>(decade))); }
 
 Pen MakePen(PenStyle style, int width, Colour colour) { return Pen{style, width, colour}; }

@@ -46,6 +46,11 @@ inline constexpr ReadoutBlanks kOpenReadoutBlanks{10, 10, 12};
 int FluxRow(int value);
 constexpr int RowY(int row) { return kRowZeroY - row; }
 constexpr int OffsetX(int seconds) { return kTraceLeftX + seconds / 3; }
+// The scales backwards, for a point of the plot: the middle one of the three
+// seconds whose column is x, and the lowest flux of the row at y (10^((579 -
+// y) / 100), truncated; exact on the decades' grid lines).
+constexpr int SecondsAtX(int x) { return 3 * (x - kTraceLeftX) + 1; }
+int FluxAtY(int y);
 // The y of a decade's grid line: 579 - 100 x log10(decade).
 int DecadeY(int decade);
 

@@ -1,8 +1,8 @@
 #include "chart/cursor_readout.h"
 
-#include <cmath>
-#include <cstdio>
 #include <string>
+
+#include "data/time_of_day.h"
 
 namespace helvarra {
 namespace {
@@ -32,20 +32,12 @@ void DrawCursorReadout(DrawingSurface& s, const ChartStyle& style, int x, int y,
   for (int k = 0; k < kChannelCount && channel < 0; ++k)
     if (style.m_crChannel[static_cast<std::size_t>(k)] == pixel) channel = k;
 
-  // The middle second of the column's three.
-  int t = 60 * startMinute + 3 * x - 239;
-  if (t > 86400) t -= 86400;
-  char timeText[40];
-  std::snprintf(timeText, sizeof timeText, "%02d:%02d:%02d UT", t / 3600, (t % 3600) / 60, t % 60);
-
-  // The lowest flux of the row, truncated.
-  const int flux = static_cast<int>(std::pow(10.0, (579 - y) * 0.01));
-  char fluxText[32];
-  std::snprintf(fluxText, sizeof fluxText, "%d SFU", flux);
+  int t = 60 * startMinute + SecondsAtX(x);
+  if (t > kSecondsPerDay) t -= kSecondsPerDay;
 
   if (channel >= 0) s.PutText(kReadoutX, kReadoutLineY[0], Channel(channel).label);
-  s.PutText(kReadoutX, kReadoutLineY[1], fluxText);
-  s.PutText(kReadoutX, kReadoutLineY[2], timeText);
+  s.PutText(kReadoutX, kReadoutLineY[1], std::to_string(FluxAtY(y)) + " SFU");
+  s.PutText(kReadoutX, kReadoutLineY[2], HourMinuteSecondText(t) + " UT");
 }
 
 }  // namespace helvarra

@@ -6,7 +6,6 @@
 #include "chart/chart_layout.h"
 #include "chart/overview_axes.h"
 #include "chart/overview_columns.h"
-#include "data/record_time.h"
 
 namespace helvarra {
 namespace {
@@ -17,31 +16,27 @@ void FillRect(DrawingSurface& s, const Rect& r, Colour colour) {
   s.DrawRectangle(r);
 }
 
-// The picture around the plot.
-void FillMargins(DrawingSurface& s, Size size, const Rect& plot, Colour colour) {
-  FillRect(s, {0, 0, size.width, plot.top}, colour);
-  FillRect(s, {0, plot.bottom, size.width, size.height}, colour);
-  FillRect(s, {0, plot.top, plot.left, plot.bottom}, colour);
-  FillRect(s, {plot.right, plot.top, size.width, plot.bottom}, colour);
-}
-
-// The columns a stretch of rows takes, from its first record's second to its
-// last's, rows past the table's end left out; nothing for none left.
-std::optional<ColumnRange> ColumnsOfRows(const FluxTable& table, const OverviewTimeScale& scale,
-                                         const std::optional<RowRange>& rows) {
-  if (!rows || std::min(rows->first, rows->last) >= table.size()) return std::nullopt;
-  const std::int64_t a = RecordTime(table[std::min(rows->first, rows->last)]);
-  const std::int64_t b = RecordTime(table[std::min(std::max(rows->first, rows->last), table.size() - 1)]);
-  return scale.ColumnsOf({std::min(a, b), std::max(a, b)});
+// The picture around the strips, the gaps between them included.
+void FillMargins(DrawingSurface& s, Size size, const std::vector<Rect>& strips, Colour colour) {
+  const Rect& first = strips.front();
+  FillRect(s, {0, 0, size.width, first.top}, colour);
+  FillRect(s, {0, strips.back().bottom, size.width, size.height}, colour);
+  for (std::size_t i = 0; i < strips.size(); ++i) {
+    const Rect& r = strips[i];
+    FillRect(s, {0, r.top, r.left, r.bottom}, colour);
+    FillRect(s, {r.right, r.top, size.width, r.bottom}, colour);
+    if (i + 1 < strips.size()) FillRect(s, {0, r.bottom, size.width, strips[i + 1].top}, colour);
+  }
 }
 
 // The plot's columns, each in the colour of what it is behind the traces.
-std::vector<PlotBand> PlotBands(const OverviewRequest& r, const ChartStyle& style, const OverviewTimeScale& scale,
-                                const Rect& plot) {
+std::vector<PlotBand> PlotBands(const OverviewRequest& r, const ChartStyle& style, const OverviewLayout& layout) {
+  const Rect& plot = layout.plot;
   std::vector<Colour> colours(static_cast<std::size_t>(plot.Width()), style.m_crPlot);
-  auto paint = [&](const std::optional<RowRange>& rows, Colour colour) {
-    if (const auto c = ColumnsOfRows(r.table, scale, rows))
-      std::fill(colours.begin() + c->first, colours.begin() + c->last + 1, colour);
+  auto paint = [&](const std::optional<SecondRange>& seconds, Colour colour) {
+    if (!seconds) return;
+    const ColumnRange c = layout.scale.ColumnsOf(*seconds);
+    std::fill(colours.begin() + c.first, colours.begin() + c.last + 1, colour);
   };
   paint(r.shaded, kOverviewShadeColour);
   paint(r.selected, kOverviewSelectionColour);
@@ -54,45 +49,61 @@ std::vector<PlotBand> PlotBands(const OverviewRequest& r, const ChartStyle& styl
   return bands;
 }
 
-void DrawSelectionEdges(DrawingSurface& s, const OverviewRequest& r, const OverviewTimeScale& scale, const Rect& plot) {
-  const auto c = ColumnsOfRows(r.table, scale, r.selected);
-  if (!c) return;
+void DrawSelectionEdges(DrawingSurface& s, const OverviewRequest& r, const OverviewLayout& layout, const Rect& strip) {
+  if (!r.selected) return;
+  const ColumnRange c = layout.scale.ColumnsOf(*r.selected);
   s.SelectPen(MakePen(PenStyle::Solid, 1, kOverviewSelectionEdgeColour));
-  for (int column : {c->first, c->last}) {
-    s.MovePen(plot.left + column, plot.top);
-    s.DrawLineTo(plot.left + column, plot.bottom);
+  for (int column : {c.first, c.last}) {
+    s.MovePen(strip.left + column, strip.top);
+    s.DrawLineTo(strip.left + column, strip.bottom);
   }
 }
 
-void DrawTraces(DrawingSurface& s, const ChartStyle& style, const OverviewRequest& r, const OverviewTimeScale& scale,
-                const Rect& plot) {
+void DrawTraces(DrawingSurface& s, const ChartStyle& style, const OverviewRequest& r, const FluxTable& table,
+                const OverviewLayout& layout, const Rect& strip) {
   ColumnSpans spans;
-  GatherColumnSpans(r.table, scale, r.shown, spans);
+  GatherColumnSpans(table, layout.scale, r.shown, spans);
   for (std::size_t k = 0; k < kChannelCount; ++k) {
     s.SelectPen(MakePen(PenStyle::Solid, 1, style.m_crChannel[k]));
     for (std::size_t c = 0; c < spans[k].size(); ++c) {
       const ValueSpan span = spans[k][c];
       if (span.Empty()) continue;
-      const int x = plot.left + static_cast<int>(c);
-      s.MovePen(x, OverviewRowY(plot, FluxRow(span.high)));
-      s.DrawLineTo(x, OverviewRowY(plot, FluxRow(span.low)) + 1);
+      const int x = strip.left + static_cast<int>(c);
+      s.MovePen(x, OverviewRowY(strip, FluxRow(span.high)));
+      s.DrawLineTo(x, OverviewRowY(strip, FluxRow(span.low)) + 1);
     }
   }
 }
 
 }  // namespace
 
+std::vector<const FluxTable*> TablesOf(const OverviewRequest& request) {
+  std::vector<const FluxTable*> tables;
+  for (const OverviewStrip& strip : request.strips) tables.push_back(strip.table);
+  return tables;
+}
+
 void DrawDayOverview(DrawingSurface& s, const ChartStyle& style, const OverviewRequest& r) {
-  const Rect plot = OverviewPlotRect(r.size);
-  const OverviewTimeScale scale(r.table, plot);
-  const std::vector<PlotBand> bands = PlotBands(r, style, scale, plot);
-  FillMargins(s, r.size, plot, style.m_crBackground);
-  for (const PlotBand& band : bands) FillRect(s, {band.left, plot.top, band.right, plot.bottom}, band.colour);
-  DrawOverviewFluxAxis(s, style, plot, bands);
-  if (r.table.empty()) return;
-  DrawOverviewTimeAxis(s, style, r.size, plot, scale);
-  DrawSelectionEdges(s, r, scale, plot);
-  DrawTraces(s, style, r, scale, plot);
+  static const FluxTable kNone;
+  std::vector<const FluxTable*> tables = TablesOf(r);
+  if (tables.empty()) tables.push_back(&kNone);
+  const OverviewLayout layout = MakeOverviewLayout(r.size, tables);
+  const std::vector<PlotBand> bands = PlotBands(r, style, layout);
+  FillMargins(s, r.size, layout.strips, style.m_crBackground);
+  bool any = false;
+  for (std::size_t i = 0; i < layout.strips.size(); ++i) {
+    const Rect& strip = layout.strips[i];
+    for (const PlotBand& band : bands) FillRect(s, {band.left, strip.top, band.right, strip.bottom}, band.colour);
+    DrawOverviewFluxAxis(s, style, strip, bands);
+    if (tables.size() > 1) DrawOverviewStripName(s, style, strip, r.strips[i].name);
+    any = any || !tables[i]->empty();
+  }
+  if (!any) return;
+  DrawOverviewTimeAxis(s, style, r.size, layout.strips.back(), layout.scale);
+  for (std::size_t i = 0; i < layout.strips.size(); ++i) {
+    DrawSelectionEdges(s, r, layout, layout.strips[i]);
+    DrawTraces(s, style, r, *tables[i], layout, layout.strips[i]);
+  }
 }
 
 }  // namespace helvarra

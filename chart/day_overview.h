@@ -1,15 +1,19 @@
 #pragma once
-// The day overview: a whole file in one picture of any size, on one axis of
-// Universal Time from its first record to its last, across midnight where
-// the file runs on; a logarithmic flux axis from about 4 SFU to 1.2 million
-// SFU with the chart's decades; each shown channel as the smallest to the
-// largest of its values in each column; the main window's 30 minutes shaded
-// behind the traces, and a selected stretch likewise with its edges marked.
-// Every pixel holds exactly one of the colours drawn. The geometry the window
-// needs for clicks and drags is in chart/overview_geometry.h.
+// The day overview: the open stations in one picture of any size, on one
+// axis of Universal Time from the first record of any of them to the last,
+// across midnight and days; one strip a station, labelled with its name
+// where there are several; in each a logarithmic flux axis from about 4 SFU
+// to 1.2 million SFU with the chart's decades, and each shown channel as the
+// smallest to the largest of its values in each column; the main window's
+// 30 minutes shaded behind the traces in every strip, and a selected stretch
+// likewise with its edges marked. Every pixel holds exactly one of the
+// colours drawn. The geometry the window needs for clicks and drags is in
+// chart/overview_geometry.h.
 
 #include <array>
 #include <optional>
+#include <string_view>
+#include <vector>
 
 #include "chart/chart_style.h"
 #include "chart/overview_geometry.h"
@@ -22,20 +26,27 @@ inline constexpr Colour kOverviewShadeColour = 0x502020;      // dark blue
 inline constexpr Colour kOverviewSelectionColour = 0x184060;  // dark brown
 inline constexpr Colour kOverviewSelectionEdgeColour = 0xC0C0C0;
 
-struct OverviewRequest {
-  const FluxTable& table;
-  Size size;  // of the picture, drawn from (0, 0)
-  std::array<bool, kChannelCount> shown{};
-  // Each from its first record's second to its last's (rows past the
-  // table's end left out).
-  std::optional<RowRange> shaded;    // the main window's 30 minutes
-  std::optional<RowRange> selected;  // a stretch selected for measuring
+// A station's strip: its records and its name (shown where there are several).
+struct OverviewStrip {
+  const FluxTable* table = nullptr;
+  std::string_view name;
 };
 
-// The picture: the window's background, the plot black with the stretches'
-// backgrounds, the axes, the selection's edges, then the channels in channel
-// order, each a 1-pixel stroke a column. An empty table draws the empty plot
-// and the flux axis.
+struct OverviewRequest {
+  std::vector<OverviewStrip> strips;  // top to bottom
+  Size size;                          // of the picture, drawn from (0, 0)
+  std::array<bool, kChannelCount> shown{};
+  std::optional<SecondRange> shaded;    // the main window's 30 minutes, UT
+  std::optional<SecondRange> selected;  // a stretch selected for measuring, UT
+};
+
+// The tables of the strips, for the geometry.
+std::vector<const FluxTable*> TablesOf(const OverviewRequest& request);
+
+// The picture: the window's background, the strips black with the
+// stretches' backgrounds, the axes and the names, the selection's edges,
+// then each strip's channels in channel order, each a 1-pixel stroke a
+// column. With no record the strips and flux axes are drawn empty.
 void DrawDayOverview(DrawingSurface& s, const ChartStyle& style, const OverviewRequest& request);
 
 }  // namespace helvarra

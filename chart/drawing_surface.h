@@ -10,7 +10,9 @@
 // background colour first, and a dotted pen draws its gaps in that colour.
 // Lines leave out their end pixel. ReadPixel returns the exact colour drawn.
 
+#include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -59,6 +61,14 @@ struct Icon {
   friend bool operator==(const Icon&, const Icon&) = default;
 };
 
+// A vertical stroke of a trace: at column x, from row `from` to row `to`
+// (the end pixel left out, as a line's), in the pen of the given number.
+struct Stroke {
+  std::int16_t x = 0, from = 0, to = 0;
+  std::uint8_t pen = 0;
+  friend bool operator==(const Stroke&, const Stroke&) = default;
+};
+
 class DrawingSurface {
  public:
   virtual ~DrawingSurface() = default;
@@ -83,6 +93,18 @@ class DrawingSurface {
   virtual void FrameRectangle(const Rect& rect, const Brush& brush) = 0;
   virtual Colour ReadPixel(int x, int y) const = 0;
   virtual void DrawIconAt(int x, int y, const Icon& icon) = 0;
+
+  // A window's strokes in one call, in order (a later one covers an
+  // earlier): each as SelectPen(pens[pen]), MovePen(x, from), DrawLineTo(x,
+  // to), which is what this does unless a surface does it faster. The last
+  // stroke's pen and end are left current.
+  virtual void DrawStrokes(std::span<const Pen> pens, std::span<const Stroke> strokes) {
+    for (const Stroke& s : strokes) {
+      SelectPen(pens[s.pen]);
+      MovePen(s.x, s.from);
+      DrawLineTo(s.x, s.to);
+    }
+  }
 };
 
 // Pens, brushes and fonts. A font's height is a character height of

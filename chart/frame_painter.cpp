@@ -1,5 +1,7 @@
 #include "chart/frame_painter.h"
 
+#include <vector>
+
 #include "chart/chart_layout.h"
 #include "chart/cursor_readout.h"
 #include "data/stations.h"
@@ -14,15 +16,32 @@ constexpr int kVerticalTitleX = 10, kVerticalTitleY = 130, kVerticalTitleStep = 
 // The panel's lines: the file name right of the plot, to the window's edge;
 // the start texts from where a paint draws them to where opening's end; the
 // end texts; the station's name.
-constexpr int kFileNameX = 690, kFileNameY = 50, kFileNameCells = 14;
+constexpr int kFileNameX = 690, kFileNameY = kPanelFileNameLine.top, kFileNameCells = 13;
+constexpr int kLongFileNameX = kPanelFileNameLine.left;  // right of the plot's border column, 680
 constexpr int kStartY = 545, kStartTimeY = 560, kStartCells = 10;
 constexpr int kEndX = 530, kEndCells = 9;
 constexpr int kStationX = 690, kStationY = 10, kStationCells = 14;
 
 std::string Blanks(int cells) { return std::string(static_cast<std::size_t>(cells), ' '); }
 
+// The characters of a UTF-8 text: where each starts.
+std::vector<std::size_t> CharacterStarts(std::string_view text) {
+  std::vector<std::size_t> starts;
+  for (std::size_t i = 0; i < text.size(); ++i)
+    if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) starts.push_back(i);
+  return starts;
+}
+
+void BlankFileNameLine(DrawingSurface& s) { s.PutText(kLongFileNameX, kFileNameY, Blanks(kPanelFileNameCells + 1)); }
+
+void PutFileName(DrawingSurface& s, std::string_view name) {
+  const std::string text = PanelFileNameText(name);
+  const bool wide = CharacterStarts(text).size() > static_cast<std::size_t>(kFileNameCells);
+  s.PutText(wide ? kLongFileNameX : kFileNameX, kFileNameY, text);
+}
+
 void BlankPanelLines(DrawingSurface& s) {
-  s.PutText(kFileNameX, kFileNameY, Blanks(kFileNameCells));
+  BlankFileNameLine(s);
   for (int y : {kStartY, kStartTimeY}) {
     s.PutText(kPaintStartTextX, y, Blanks(kStartCells));
     s.PutText(kEndX, y, Blanks(kEndCells));
@@ -56,13 +75,31 @@ void DrawFrameLabels(DrawingSurface& s, const ChartStyle& style) {
 void DrawFilePanel(DrawingSurface& s, const ChartStyle& style, const FilePanel& panel, int startTextX) {
   BlankPanelLines(s);
   s.PutText(690, 35, "File Name: ");
-  s.PutText(kFileNameX, kFileNameY, panel.fileName);
+  PutFileName(s, panel.fileName);
   s.PutText(startTextX, kStartY, panel.startDate);
   s.PutText(startTextX, kStartTimeY, panel.startTime);
   s.PutText(kEndX, kStartY, panel.endDate);
   s.PutText(kEndX, kStartTimeY, panel.endTime);
   s.SelectFont(style.m_fontLarge);
   s.PutText(kStationX, kStationY, LookupStation(panel.stationCode));
+}
+
+std::string PanelFileNameText(std::string_view name) {
+  const std::vector<std::size_t> starts = CharacterStarts(name);
+  if (starts.size() <= static_cast<std::size_t>(kPanelFileNameCells)) return std::string(name);
+  constexpr std::size_t kHead = 6, kTail = kPanelFileNameCells - kHead - 1;
+  return std::string(name.substr(0, starts[kHead])) + "\u2026" + std::string(name.substr(starts[starts.size() - kTail]));
+}
+
+bool PanelFileNameCut(std::string_view name) {
+  return CharacterStarts(name).size() > static_cast<std::size_t>(kPanelFileNameCells);
+}
+
+void DrawFileNameLine(DrawingSurface& s, const ChartStyle& style, std::string_view name) {
+  s.SetBackgroundColour(style.m_crBackground);
+  s.SelectFont(style.m_fontSmall);
+  BlankFileNameLine(s);
+  PutFileName(s, name);
 }
 
 void BlankFilePanel(DrawingSurface& s, const ChartStyle& style) {

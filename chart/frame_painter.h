@@ -21,6 +21,19 @@ struct FilePanel {
 // Where the start texts stand: a paint draws them at 155, opening a file at 160.
 inline constexpr int kPaintStartTextX = 155, kOpenStartTextX = 160;
 
+// The file line of the panel holds 13 of the small font's cells from x 690
+// to the window's edge. A name of 14 characters (an archive name such as
+// 28OCT13.APL.gz) starts at 681 instead, right of the plot, and still ends
+// inside the printed area; a longer one is shortened in its middle to 14
+// characters, "…" standing for what is left out, so that its end stays.
+inline constexpr int kPanelFileNameCells = 14;
+inline constexpr Rect kPanelFileNameLine{681, 50, 798, 63};  // from the plot's right to the window's edge
+std::string PanelFileNameText(std::string_view name);
+// True if the panel shows less than the whole name.
+bool PanelFileNameCut(std::string_view name);
+// The file line alone, blanked first.
+void DrawFileNameLine(DrawingSurface& s, const ChartStyle& style, std::string_view name);
+
 // The decade labels, "10" at (54, 469) up to "100000" at (22, 69).
 void DrawDecadeLabels(DrawingSurface& s);
 void DrawFileLabels(DrawingSurface& s);

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 #include <string>
 
 #include "chart/chart_layout.h"
+#include "data/record_time.h"
 #include "data/time_of_day.h"
 
 namespace helvarra {
@@ -72,6 +74,15 @@ TimeSteps StepsFor(const OverviewTimeScale& scale) {
   return steps;
 }
 
+// "HH:MM"; where whole days are labelled, the day as "DD-MM".
+std::string LabelAt(std::int64_t t, const TimeSteps& steps) {
+  if (steps.label % kSecondsPerDay != 0) return HourMinuteText(static_cast<int>(Remainder(t, kSecondsPerDay) / 60));
+  const CivilDate d = CivilFromDays((t - Remainder(t, kSecondsPerDay)) / kSecondsPerDay);
+  char text[16];
+  std::snprintf(text, sizeof text, "%02d-%02d", d.day, d.month);
+  return text;
+}
+
 }  // namespace
 
 void DrawOverviewFluxAxis(DrawingSurface& s, const ChartStyle& style, const Rect& plot,
@@ -80,7 +91,10 @@ void DrawOverviewFluxAxis(DrawingSurface& s, const ChartStyle& style, const Rect
   s.SetTextColour(kOverviewLabelColour);
   s.SelectPen(style.m_penGrid);
   const int halfText = style.m_fontSmall.pixelHeight / 2;
-  for (int decade = 10; decade <= 100000; decade *= 10) {
+  const int decadePitch = OverviewRowY(plot, FluxRow(10)) - OverviewRowY(plot, FluxRow(100));
+  const bool everyOther = decadePitch < style.m_fontSmall.pixelHeight + 2;
+  int exponent = 1;
+  for (int decade = 10; decade <= 100000; decade *= 10, ++exponent) {
     const int y = OverviewRowY(plot, FluxRow(decade));
     for (const PlotBand& band : bands) {
       s.SetBackgroundColour(band.colour);
@@ -88,9 +102,16 @@ void DrawOverviewFluxAxis(DrawingSurface& s, const ChartStyle& style, const Rect
       s.DrawLineTo(band.right, y);
     }
     s.SetBackgroundColour(style.m_crBackground);
-    PutRightAligned(s, plot.left - kLabelGap, y - halfText, std::to_string(decade));
+    if (!everyOther || exponent % 2 == 1) PutRightAligned(s, plot.left - kLabelGap, y - halfText, std::to_string(decade));
   }
-  PutRightAligned(s, plot.left - kLabelGap, plot.top, "SFU");
+  if (!everyOther) PutRightAligned(s, plot.left - kLabelGap, plot.top, "SFU");
+}
+
+void DrawOverviewStripName(DrawingSurface& s, const ChartStyle& style, const Rect& strip, std::string_view name) {
+  s.SelectFont(style.m_fontSmall);
+  s.SetTextColour(kOverviewLabelColour);
+  s.SetBackgroundColour(style.m_crBackground);
+  s.PutText(strip.left, strip.top - kOverviewStripLabelHeight, name);
 }
 
 void DrawOverviewTimeAxis(DrawingSurface& s, const ChartStyle& style, Size picture, const Rect& plot,
@@ -109,10 +130,7 @@ void DrawOverviewTimeAxis(DrawingSurface& s, const ChartStyle& style, Size pictu
     const bool labelled = Remainder(t, steps.label) == 0;
     s.MovePen(x, plot.bottom);
     s.DrawLineTo(x, plot.bottom + (labelled ? kLabelTickLength : kTickLength));
-    if (labelled && x - halfLabel >= 0 && x + halfLabel <= picture.width) {
-      const auto minute = static_cast<int>(Remainder(t, kSecondsPerDay) / 60);
-      s.PutText(x - halfLabel, labelY, HourMinuteText(minute));
-    }
+    if (labelled && x - halfLabel >= 0 && x + halfLabel <= picture.width) s.PutText(x - halfLabel, labelY, LabelAt(t, steps));
   }
 }
 

@@ -4,6 +4,7 @@
 // step of Universal Time and an "HH:MM" label at each labelled step, reading
 // "00:00" where the file crosses midnight.
 
+#include <string_view>
 #include <vector>
 
 #include "chart/chart_style.h"
@@ -22,9 +23,12 @@ struct PlotBand {
   Colour colour = 0;
 };
 
-// The small font selected, labels on the background colour.
+// The small font selected, labels on the background colour. In a strip too
+// short for a label at every decade, every other decade is labelled.
 void DrawOverviewFluxAxis(DrawingSurface& s, const ChartStyle& style, const Rect& plot,
                           const std::vector<PlotBand>& bands);
+// A station's name on the line above its strip, at the strip's left.
+void DrawOverviewStripName(DrawingSurface& s, const ChartStyle& style, const Rect& strip, std::string_view name);
 void DrawOverviewTimeAxis(DrawingSurface& s, const ChartStyle& style, Size picture, const Rect& plot,
                           const OverviewTimeScale& scale);
 

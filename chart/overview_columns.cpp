@@ -17,23 +17,7 @@ struct LastValue {
 };
 
 // A hole holds 0, so this leaves holes out too.
-bool Drawn(std::int32_t value) { return value >= kLowestOverviewValue; }
-
-// A record's second, the day worked out again only when the date changes.
-class RecordClock {
- public:
-  std::int64_t SecondOf(const FluxRecord& r) {
-    if (r.day != day_ || r.month != month_ || r.year != year_) {
-      year_ = r.year, month_ = r.month, day_ = r.day;
-      dayStart_ = RecordTime(r) - r.SecondOfDay();
-    }
-    return dayStart_ + r.SecondOfDay();
-  }
-
- private:
-  int year_ = -1, month_ = 0, day_ = 0;
-  std::int64_t dayStart_ = 0;
-};
+bool Drawn(std::int32_t value) { return value >= kLowestFluxSfu; }
 
 // The smallest and largest drawn value of each channel over records that
 // share a column; low > high where none is drawn. Without a branch, so that
@@ -85,14 +69,14 @@ void GatherColumnSpans(const FluxTable& table, const OverviewTimeScale& scale,
   RecordClock clock;
   const std::span<const FluxRecord> records(table.records);
   for (std::size_t begin = 0, end = 0; begin < records.size(); begin = end) {
-    const std::int64_t second = clock.SecondOf(records[begin]);
+    const std::int64_t second = clock.TimeOf(records[begin]);
     end = begin + 1;
     if (!scale.Holds(second)) continue;
     // The run: the records from here on whose seconds are this column's.
     const int column = scale.ColumnOf(second);
     const SecondRange seconds = scale.SecondsOf(column);
     while (end < records.size()) {
-      const std::int64_t next = clock.SecondOf(records[end]);
+      const std::int64_t next = clock.TimeOf(records[end]);
       if (next < seconds.first || next > seconds.last) break;
       ++end;
     }

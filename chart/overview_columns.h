@@ -19,9 +19,6 @@
 
 namespace helvarra {
 
-// The lowest value drawn: the chart's flux row 0.
-inline constexpr std::int32_t kLowestOverviewValue = 5;
-
 struct ValueSpan {
   std::int32_t low = INT32_MAX, high = INT32_MIN;  // none while low > high
 

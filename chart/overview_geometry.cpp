@@ -1,21 +1,12 @@
 #include "chart/overview_geometry.h"
 
 #include <algorithm>
+#include <array>
 
 #include "data/record_time.h"
 
 namespace helvarra {
 namespace {
-
-// The first record at or after a second, and the first after it.
-std::size_t FirstRowFrom(const FluxTable& table, std::int64_t second) {
-  const auto it = std::ranges::lower_bound(table.records, second, {}, RecordTime);
-  return static_cast<std::size_t>(it - table.records.begin());
-}
-std::size_t FirstRowAfter(const FluxTable& table, std::int64_t second) {
-  const auto it = std::ranges::upper_bound(table.records, second, {}, RecordTime);
-  return static_cast<std::size_t>(it - table.records.begin());
-}
 
 // Half of a number, rounded up (division rounds toward zero).
 constexpr std::int64_t HalfUp(std::int64_t n) { return n >= 0 ? (n + 1) / 2 : n / 2; }
@@ -34,10 +25,19 @@ int OverviewRowY(const Rect& plot, int fluxRow) {
 }
 
 OverviewTimeScale::OverviewTimeScale(const FluxTable& table, const Rect& plot)
+    : OverviewTimeScale(std::span<const FluxTable* const>(std::array{&table}), plot) {}
+
+OverviewTimeScale::OverviewTimeScale(std::span<const FluxTable* const> tables, const Rect& plot)
     : left_(plot.left), columns_(std::max(1, plot.Width())) {
-  if (table.empty()) return;
-  start_ = RecordTime(table.records.front());
-  seconds_ = std::max<std::int64_t>(1, RecordTime(table.records.back()) - start_ + 1);
+  std::optional<SecondRange> span;
+  for (const FluxTable* table : tables) {
+    if (table->empty()) continue;
+    const SecondRange t{RecordTime(table->records.front()), RecordTime(table->records.back())};
+    span = span ? SecondRange{std::min(span->first, t.first), std::max(span->last, t.last)} : t;
+  }
+  if (!span) return;
+  start_ = span->first;
+  seconds_ = std::max<std::int64_t>(1, span->last - start_ + 1);
 }
 
 int OverviewTimeScale::ColumnOf(std::int64_t second) const {
@@ -54,10 +54,35 @@ ColumnRange OverviewTimeScale::ColumnsOf(SecondRange s) const {
   return {ColumnOf(s.first), std::max(ColumnOf(s.last), ColumnAt(afterLast) - 1)};
 }
 
-std::optional<std::size_t> OverviewRowAt(const FluxTable& table, Size picture, int x) {
+// The strips of the plot, top to bottom, a label line above each.
+std::vector<Rect> StripRects(const Rect& plot, std::size_t count) {
+  if (count <= 1) return {plot};
+  const int n = static_cast<int>(count);
+  const int each = std::max(1, (plot.Height() - (n - 1) * kOverviewStripGap) / n - kOverviewStripLabelHeight);
+  std::vector<Rect> strips;
+  for (int i = 0; i < n; ++i) {
+    const int top = plot.top + i * (each + kOverviewStripLabelHeight + kOverviewStripGap) + kOverviewStripLabelHeight;
+    strips.push_back({plot.left, top, plot.right, top + each});
+  }
+  return strips;
+}
+
+OverviewLayout MakeOverviewLayout(Size picture, std::span<const FluxTable* const> tables) {
   const Rect plot = OverviewPlotRect(picture);
+  return {plot, StripRects(plot, tables.size()), OverviewTimeScale(tables, plot)};
+}
+
+std::optional<std::size_t> OverviewStripAt(const OverviewLayout& layout, int y) {
+  const int label = layout.strips.size() > 1 ? kOverviewStripLabelHeight : 0;
+  for (std::size_t i = 0; i < layout.strips.size(); ++i)
+    if (y >= layout.strips[i].top - label && y < layout.strips[i].bottom) return i;
+  return std::nullopt;
+}
+
+std::optional<std::size_t> OverviewRowNear(const FluxTable& table, const OverviewLayout& layout, int x) {
+  const Rect& plot = layout.plot;
   if (table.empty() || x < plot.left || x >= plot.right) return std::nullopt;
-  const SecondRange s = OverviewTimeScale(table, plot).SecondsOf(x - plot.left);
+  const SecondRange s = layout.scale.SecondsOf(x - plot.left);
   // Distances doubled, so that the middle of the seconds is a whole number.
   const std::int64_t middle2 = s.first + s.last;
   const std::size_t after = FirstRowFrom(table, HalfUp(middle2));
@@ -68,6 +93,19 @@ std::optional<std::size_t> OverviewRowAt(const FluxTable& table, Size picture, i
   return after2 < before2 ? after : after - 1;
 }
 
+SecondRange OverviewSecondsBetween(const OverviewLayout& layout, int x1, int x2) {
+  const Rect& plot = layout.plot;
+  const int from = std::clamp(std::min(x1, x2), plot.left, plot.right - 1) - plot.left;
+  const int to = std::clamp(std::max(x1, x2), plot.left, plot.right - 1) - plot.left;
+  return {layout.scale.SecondsOf(from).first, layout.scale.SecondsOf(to).last};
+}
+
+// One table alone.
+std::optional<std::size_t> OverviewRowAt(const FluxTable& table, Size picture, int x) {
+  const FluxTable* one[] = {&table};
+  return OverviewRowNear(table, MakeOverviewLayout(picture, one), x);
+}
+
 int OverviewRowX(const FluxTable& table, Size picture, std::size_t row) {
   const Rect plot = OverviewPlotRect(picture);
   if (row >= table.size()) return plot.left;
@@ -75,14 +113,8 @@ int OverviewRowX(const FluxTable& table, Size picture, std::size_t row) {
 }
 
 std::optional<RowRange> OverviewRowsBetween(const FluxTable& table, Size picture, int x1, int x2) {
-  const Rect plot = OverviewPlotRect(picture);
-  const OverviewTimeScale scale(table, plot);
-  const int from = std::clamp(std::min(x1, x2), plot.left, plot.right - 1) - plot.left;
-  const int to = std::clamp(std::max(x1, x2), plot.left, plot.right - 1) - plot.left;
-  const std::size_t first = FirstRowFrom(table, scale.SecondsOf(from).first);
-  const std::size_t end = FirstRowAfter(table, scale.SecondsOf(to).last);
-  if (first >= end) return std::nullopt;
-  return RowRange{first, end - 1};
+  const FluxTable* one[] = {&table};
+  return RowsInSeconds(table, OverviewSecondsBetween(MakeOverviewLayout(picture, one), x1, x2));
 }
 
 }  // namespace helvarra

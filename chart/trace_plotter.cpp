@@ -1,8 +1,10 @@
 #include "chart/trace_plotter.h"
 
-#include "chart/chart_layout.h"
-
 #include <utility>
+#include <vector>
+
+#include "chart/chart_layout.h"
+#include "data/record_time.h"
 #include "data/time_of_day.h"
 
 namespace helvarra {
@@ -27,21 +29,27 @@ void DrawTimeAxis(DrawingSurface& s, const ChartStyle& style, int minute) {
 
 using Rows = std::array<int, kChannelCount>;
 
-// One record's strokes, at the column of its offset.
-void DrawRecord(DrawingSurface& s, const ChartStyle& style, const ChartWindowRequest& r, const FluxRecord& record,
-                int offset, Rows& prevRow) {
-  const int x = OffsetX(offset);
+// One record's strokes, at the column of its offset, added to `strokes`.
+void AddRecordStrokes(const ChartWindowRequest& r, const FluxRecord& record, int offset, Rows& prevRow,
+                      std::vector<Stroke>& strokes) {
+  const auto x = static_cast<std::int16_t>(OffsetX(offset));
   for (int k = 0; k < kChannelCount; ++k) {
     const auto i = static_cast<std::size_t>(k);
     if (!r.shown[i]) continue;
     const int row = FluxRow(record.Value(k));
-    if (prevRow[i] >= 0 && row >= 0 && prevRow[i] <= kHighestStartRow) {
-      s.SelectPen(style.m_penChannel[i]);
-      s.MovePen(x, RowY(prevRow[i]));
-      s.DrawLineTo(x, RowY(row));
-    }
+    if (prevRow[i] >= 0 && row >= 0 && prevRow[i] <= kHighestStartRow)
+      strokes.push_back(
+          {x, static_cast<std::int16_t>(RowY(prevRow[i])), static_cast<std::int16_t>(RowY(row)), static_cast<std::uint8_t>(k)});
     prevRow[i] = row;
   }
+}
+
+// The record's offset from the start, or nothing for a record of the fixing
+// minute. A record before the start outside that minute lies a day on: it
+// is not drawn and it ends the window.
+std::optional<std::int64_t> OffsetOf(std::int64_t t, const FluxRecord& record, std::int64_t start) {
+  if (t - record.second + 60 == start) return std::nullopt;
+  return t >= start ? t - start : std::int64_t{kSecondsPerDay};
 }
 
 }  // namespace
@@ -64,14 +72,14 @@ void DrawDecadeGrid(DrawingSurface& s, const ChartStyle& style) {
 }
 
 std::optional<RowRange> ChartRowsBetween(const FluxTable& table, std::size_t firstRow, std::size_t lastRow,
-                                         int startMinute, int x1, int x2) {
+                                         std::int64_t start, int x1, int x2) {
   if (x1 > x2) std::swap(x1, x2);
-  const int startSecond = startMinute * 60;
   std::optional<RowRange> rows;
+  RecordClock clock;
   for (std::size_t i = firstRow; i <= lastRow && i < table.size(); ++i) {
-    const FluxRecord& record = table[i];
-    if (startSecond == (record.MinuteOfDay() + 1) * 60) continue;
-    const int x = OffsetX(AfterStart(0, record.SecondOfDay() - startSecond, kSecondsPerDay));
+    const std::optional<std::int64_t> offset = OffsetOf(clock.TimeOf(table[i]), table[i], start);
+    if (!offset) continue;
+    const int x = OffsetX(static_cast<int>(*offset));
     if (x < x1 || x > x2) continue;
     if (!rows) rows = RowRange{i, i};
     rows->last = i;
@@ -84,27 +92,30 @@ ChartWindowResult DrawChartWindow(DrawingSurface& s, const ChartStyle& style, co
   s.SelectFont(style.m_fontSmall);
   ClearChart(s, style);
   DrawDecadeGrid(s, style);
-  DrawTimeAxis(s, style, r.startMinute);
+  DrawTimeAxis(s, style, StartMinuteOf(r.windowRecord));
 
   Rows prevRow{};
   for (int k = 0; k < kChannelCount; ++k) prevRow[static_cast<std::size_t>(k)] = FluxRow(r.windowRecord.Value(k));
-  const int startSecond = r.startMinute * 60;
-  int prevOffset = 0;
+  static thread_local std::vector<Stroke> strokes;
+  strokes.clear();
+  std::int64_t prevOffset = 0;
+  RecordClock clock;
   ChartWindowResult result;
+  result.tableEnded = true;
   for (std::size_t i = r.firstRow; i < r.table.size(); ++i) {
     const FluxRecord& record = r.table[i];
     ++result.recordsRead;
     result.lastRow = i;
-    int offset = record.SecondOfDay() - startSecond;
-    // Records of the minute that fixed the window are not drawn.
-    if (startSecond != (record.MinuteOfDay() + 1) * 60) {
-      offset = AfterStart(0, offset, kSecondsPerDay);  // a time before the start is after midnight
-      if (offset - prevOffset <= kGapSeconds) DrawRecord(s, style, r, record, offset, prevRow);
-      prevOffset = offset;
+    const std::optional<std::int64_t> offset = OffsetOf(clock.TimeOf(record), record, r.start);
+    if (!offset) continue;  // the fixing minute: not drawn
+    if (*offset - prevOffset <= kGapSeconds) AddRecordStrokes(r, record, static_cast<int>(*offset), prevRow, strokes);
+    prevOffset = *offset;
+    if (*offset >= kWindowSeconds) {
+      result.tableEnded = false;
+      break;
     }
-    if (offset >= kWindowSeconds) return result;
   }
-  result.tableEnded = true;
+  s.DrawStrokes(style.m_penChannel, strokes);
   return result;
 }
 

@@ -2,10 +2,13 @@
 // The 30-minute chart window: the plot and the time-axis strip cleared, the
 // decade grid, the minute ticks with their labels, then one vertical stroke
 // per record and visible channel, from the channel's previous row to its new
-// one. It draws what it is given and decides nothing for the window.
+// one. It is given the window's start, a UT instant, and the row it starts
+// reading at, and finds the window's records by their times; it draws what
+// it is given and decides nothing for the window.
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 
 #include "chart/chart_style.h"
@@ -19,9 +22,9 @@ inline int StartMinuteOf(const FluxRecord& record) { return record.MinuteOfDay()
 
 struct ChartWindowRequest {
   const FluxTable& table;
-  std::size_t firstRow;            // where the record loop starts reading
+  std::int64_t start;              // the left edge: second 0 of the minute after the fixing record's
+  std::size_t firstRow;            // where the record loop starts reading: the fixing record's row
   const FluxRecord& windowRecord;  // the record that fixes the window: its start rows
-  int startMinute;                 // StartMinuteOf(windowRecord)
   std::array<bool, kChannelCount> shown;
 };
 
@@ -31,17 +34,19 @@ struct ChartWindowResult {
   bool tableEnded = false;             // the table ended before 1800 seconds
 };
 
-// The records the window shows whose column lies between x1 and x2 (either
-// way round), of those the record loop read (from `firstRow` to `lastRow`);
-// the records of the fixing minute are not shown. Nothing where none is.
-std::optional<RowRange> ChartRowsBetween(const FluxTable& table, std::size_t firstRow, std::size_t lastRow,
-                                         int startMinute, int x1, int x2);
-
-// Draws the window: records of the fixing record's minute are not drawn, a
-// record more than 6 seconds after the one before is not drawn, strokes from
-// or to negative rows or from rows above 500 are not drawn. The loop ends
-// with the first record 1800 seconds or more after the start, or the table.
+// Draws the window. From `firstRow` on, in row order: a record of the fixing
+// minute (the minute before the start) is not drawn; a record more than 6
+// seconds after the one drawn before it is not drawn; strokes from or to
+// negative rows or from rows above 500 are not drawn. The loop ends with the
+// first record 1800 seconds or more after the start, or one before the
+// start outside the fixing minute, or the end of the table.
 ChartWindowResult DrawChartWindow(DrawingSurface& s, const ChartStyle& style, const ChartWindowRequest& request);
+
+// The records the window starting at `start` shows whose column lies
+// between x1 and x2 (either way round), of those the record loop read (from
+// `firstRow` to `lastRow`). Nothing where there is none.
+std::optional<RowRange> ChartRowsBetween(const FluxTable& table, std::size_t firstRow, std::size_t lastRow,
+                                         std::int64_t start, int x1, int x2);
 
 // The plot black and the time-axis strip in the background colour, each
 // border included; then the decade grid.

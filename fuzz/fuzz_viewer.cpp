@@ -13,6 +13,7 @@
 #include <fstream>
 
 #include "platform/qt/scripted_viewer.h"
+#include "tests/support/dialog_test_access.h"
 #include "resources/dialog_templates.h"
 
 namespace {
@@ -34,20 +35,20 @@ struct Harness {
     CFluxViewerDlg& dlg = viewer.Dialog();
     // The channels shown and a few places to look come from the input too.
     const std::uint8_t flags = size > 0 ? data[0] : 0xFF;
-    for (int k = 0; k < kChannelCount; ++k) dlg.ShowFlag(k) = (flags >> k) & 1;
+    for (int k = 0; k < kChannelCount; ++k) DialogTestAccess::ShowFlag(dlg, k) = (flags >> k) & 1;
     dlg.OnStop();
     viewer.Open(path, "fuzz.apl");
-    const int count = dlg.m_nRecordCount;
+    const int count = dlg.RecordCount();
     const int extra = size > 2 ? (data[1] << 8 | data[2]) : 7;
     for (int index : {0, 1, count / 2, count - 1, count + 3, extra}) {
-      dlg.m_nRecordIndex = index;
+      DialogTestAccess::RecordIndex(dlg) = index;
       dlg.Dispatch({.kind = EventKind::Paint});
       viewer.Services().SetSliderPos(index);
       dlg.Dispatch({.kind = EventKind::SliderReleased, .id = res::IDC_SLIDER});
       dlg.Dispatch({.kind = EventKind::LeftButtonDown, .x = 80 + index % 600, .y = 10 + extra % 500});
     }
     dlg.Dispatch({.kind = EventKind::Command, .id = res::IDC_BROWSE});
-    for (int tick = 0; tick < 4 && dlg.m_bBrowsing == 1; ++tick)
+    for (int tick = 0; tick < 4 && dlg.IsBrowsing() == 1; ++tick)
       viewer.Services().Deliver({.kind = EventKind::TimerTick, .id = 1});
     dlg.Dispatch({.kind = EventKind::Command, .id = res::IDC_CHECK_FIRST});  // a check box during the browse
     dlg.Dispatch({.kind = EventKind::Command, .id = res::IDC_SELECT_TOGGLE});

@@ -65,10 +65,9 @@ constexpr const ControlTemplate& MainDialogControl(int id) {
   return kMainDialogControls[0];
 }
 
-// The day overview, template 103: a window of its own the user may resize,
-// titled "Day Overview - NAME" (NAME the file's name), its picture over the
-// measurement table and the two buttons.
-inline constexpr int kOverviewDialogId = 103;
+// The day overview: a window of its own the user may resize, titled "Day
+// Overview - NAME" (NAME the file's name), its picture over the measurement
+// table and the two buttons.
 inline constexpr std::string_view kOverviewTitle = "Day Overview";
 inline constexpr int IDC_OVERVIEW_COPY = 1020, IDC_OVERVIEW_EXPORT = 1021;
 inline constexpr std::string_view kOverviewCopyText = "Copy", kOverviewExportText = "Export CSV...";

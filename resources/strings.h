@@ -12,12 +12,17 @@ inline constexpr int IDS_ABOUTBOX = 101;     // the window menu's About entry
 inline constexpr int IDM_ABOUTBOX = 16;      // its command
 inline constexpr int IDS_DAYOVERVIEW = 102;  // the window menu's Day Overview entry, after About
 inline constexpr int IDM_DAYOVERVIEW = 32;   // its command, also Ctrl+D
+// The stations open together, one after another in the main window.
+inline constexpr int IDS_NEXTSTATION = 103, IDS_PREVSTATION = 104;
+inline constexpr int IDM_NEXTSTATION = 48, IDM_PREVSTATION = 64;  // also Ctrl+Page Down, Ctrl+Page Up
 
 // A string of the table by its id; empty for an id the table lacks.
 constexpr std::string_view LoadStringResource(int id) {
   switch (id) {
     case IDS_ABOUTBOX: return "&About Tarrawin...";
     case IDS_DAYOVERVIEW: return "&Day Overview...";
+    case IDS_NEXTSTATION: return "&Next Station";
+    case IDS_PREVSTATION: return "P&revious Station";
     default: return {};
   }
 }

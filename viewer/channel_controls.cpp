@@ -8,7 +8,7 @@ namespace helvarra {
 
 // The box has flipped its own mark already; the flag follows it.
 void CFluxViewerDlg::OnCheckChannel(int k) {
-  int& flag = ShowFlag(k);
+  int& flag = Flag(k);
   flag = flag == 0 ? 1 : 0;
   if (m_bFileLoaded == 1) TracePlotter();
 }
@@ -16,7 +16,7 @@ void CFluxViewerDlg::OnCheckChannel(int k) {
 void CFluxViewerDlg::OnSelectToggle() {
   bool allShown = true;
   for (int k = 0; k < kChannelCount; ++k) allShown = allShown && ShowFlag(k) != 0;
-  for (int k = 0; k < kChannelCount; ++k) ShowFlag(k) = allShown ? 0 : 1;
+  for (int k = 0; k < kChannelCount; ++k) Flag(k) = allShown ? 0 : 1;
   ExchangeData(Exchange::ToControls);
   if (m_bFileLoaded == 1) TracePlotter();
 }

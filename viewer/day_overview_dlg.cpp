@@ -2,11 +2,9 @@
 
 #include <fstream>
 
-#include "chart/day_overview.h"
 #include "analysis/csv_export.h"
-#include "analysis/measurement_text.h"
+#include "data/stations.h"
 #include "resources/dialog_templates.h"
-#include "viewer/flux_viewer_dlg.h"
 
 namespace helvarra {
 
@@ -32,50 +30,95 @@ EventResult CDayOverviewDlg::Dispatch(const WindowEvent& event) {
   return result;
 }
 
+OverviewRequest CDayOverviewDlg::Request() const {
+  OverviewRequest r;
+  r.size = m_services.GetOverviewSize();
+  r.shown = m_main.ShownChannels();
+  r.selected = m_selection;
+  const FluxNetwork& network = m_main.Network();
+  for (const FluxSeries& series : network.stations) r.strips.push_back({&series.table, StationName(series.StationCode())});
+  if (const std::optional<ShownWindow> shown = m_main.Shown(); shown && shown->station < network.stations.size())
+    r.shaded = SecondsOfRows(network.stations[shown->station].table, shown->rows);
+  return r;
+}
+
+OverviewLayout CDayOverviewDlg::Layout() const {
+  const OverviewRequest r = Request();
+  return MakeOverviewLayout(r.size, TablesOf(r));
+}
+
 void CDayOverviewDlg::OnPaint() {
   auto s = m_services.AcquireOverviewSurface();
-  std::array<bool, kChannelCount> shown{};
-  for (int k = 0; k < kChannelCount; ++k) shown[static_cast<std::size_t>(k)] = m_main.ShowFlag(k) != 0;
-  DrawDayOverview(*s, m_main.m_style,
-                  {m_main.m_file.Table(), m_services.GetOverviewSize(), shown, m_main.ShownRows(), m_selection});
+  DrawDayOverview(*s, m_main.Style(), Request());
   m_services.ReleaseOverviewSurface(std::move(s));
 }
 
-// As the slider let go at the record the click stands for.
-void CDayOverviewDlg::OnLeftButtonDown(int x, int /*y*/) {
-  if (m_main.m_bFileLoaded != 1) return;
-  const std::optional<std::size_t> row = OverviewRowAt(m_main.m_file.Table(), m_services.GetOverviewSize(), x);
-  if (row) m_main.MoveWindowTo(static_cast<int>(std::min<std::size_t>(*row, INT32_MAX)));
+// As the slider let go at the record the click stands for, in the station
+// whose strip it is in.
+void CDayOverviewDlg::OnLeftButtonDown(int x, int y) {
+  const FluxNetwork& network = m_main.Network();
+  if (network.empty()) return;
+  const OverviewLayout layout = Layout();
+  const std::optional<std::size_t> station = network.stations.size() == 1 ? 0 : OverviewStripAt(layout, y);
+  if (!station) return;
+  const std::optional<std::size_t> row = OverviewRowNear(network.stations[*station].table, layout, x);
+  if (row) m_main.ShowStationAt(*station, *row);
 }
 
 void CDayOverviewDlg::OnSpanSelected(int x1, int x2) {
-  if (m_main.m_bFileLoaded != 1) return;
-  Select(OverviewRowsBetween(m_main.m_file.Table(), m_services.GetOverviewSize(), x1, x2));
+  if (m_main.Network().empty()) return;
+  Select(OverviewSecondsBetween(Layout(), x1, x2));
 }
 
-void CDayOverviewDlg::Select(std::optional<RowRange> rows) {
-  m_selection = rows;
-  m_measure.reset();
-  if (rows) m_measure = MeasureBurst(m_main.m_file.Table(), rows->first, rows->last);
-  m_services.ShowMeasurement(m_measure ? MeasurementCsv(m_main.m_file.Table(), *m_measure) : std::string());
+std::optional<RowRange> CDayOverviewDlg::SelectedRows(std::size_t station) const {
+  const FluxNetwork& network = m_main.Network();
+  if (!m_selection || station >= network.stations.size()) return std::nullopt;
+  return RowsInSeconds(network.stations[station].table, *m_selection);
+}
+
+void CDayOverviewDlg::Select(std::optional<SecondRange> seconds) {
+  m_selection = seconds;
+  m_measures.clear();
+  const FluxNetwork& network = m_main.Network();
+  for (std::size_t i = 0; i < network.stations.size(); ++i)
+    if (const std::optional<RowRange> rows = SelectedRows(i)) {
+      const FluxTable& table = network.stations[i].table;
+      m_measures.push_back({&table, MeasureBurst(table, rows->first, rows->last)});
+    }
+  TextTable table = MeasurementTable(m_measures);
+  if (m_measures.empty()) table.rows.clear();
+  m_services.ShowMeasurement(table);
+  m_services.EnableOverviewButtons(!m_measures.empty(), !network.empty());
   m_services.RepaintOverview();
 }
 
-void CDayOverviewDlg::OnCopy() {
-  if (m_measure) m_services.SetClipboardText(MeasurementClipboardText(m_main.m_file.Table(), *m_measure));
+void CDayOverviewDlg::OnMainWindowMoved() { m_services.RepaintOverview(); }
+
+void CDayOverviewDlg::OnFilesOpened(std::string_view title) {
+  m_services.RetitleOverview(title);
+  Select(std::nullopt);
 }
 
-// The selection's records, or the whole file's; written only where the user
+void CDayOverviewDlg::OnCopy() {
+  if (!m_measures.empty()) m_services.SetClipboardText(MeasurementClipboardText(m_measures));
+}
+
+// The selection's records, or all of them; written only where the user
 // chose, and said so when it cannot be.
 void CDayOverviewDlg::OnExportCsv() {
-  const FluxTable& table = m_main.m_file.Table();
-  if (m_main.m_bFileLoaded != 1 || table.empty()) return;
-  const std::optional<std::string> path = m_services.ChooseSaveFile(m_main.m_strFileName + ".csv");
+  const FluxNetwork& network = m_main.Network();
+  if (network.empty()) return;
+  const std::optional<std::string> path = m_services.ChooseSaveFile(m_main.ExportName() + ".csv");
   if (!path) return;
-  const RowRange rows = m_selection.value_or(RowRange{0, table.size() - 1});
+  std::vector<CsvStation> stations;
+  for (std::size_t i = 0; i < network.stations.size(); ++i) {
+    const FluxTable& table = network.stations[i].table;
+    const std::optional<RowRange> rows = m_selection ? SelectedRows(i) : RowRange{0, table.size() - 1};
+    if (rows) stations.push_back({&table, *rows});
+  }
   std::ofstream out(*path, std::ios::binary | std::ios::trunc);
-  if (out) WriteRecordsCsv(out, table, rows.first, rows.last);
-  if (!out || !out.flush()) m_services.ShowWarning("Could not write " + *path);
+  if (out) WriteRecordsCsv(out, stations);
+  if (!out || !out.flush()) m_services.ShowOverviewWarning("Could not write " + *path);
 }
 
 }  // namespace helvarra

@@ -52,7 +52,7 @@ constexpr std::array<EventRoute, 16> kEventTable{{
     Any(EventKind::SpanSelected,
         [](CFluxViewerDlg& d, const WindowEvent& e, EventResult&) { d.OnChartSpan(e.x, e.x2); }),
     Any(EventKind::OpenDocument,
-        [](CFluxViewerDlg& d, const WindowEvent& e, EventResult&) { d.OnOpenDocument(e.pathName, e.fileName); }),
+        [](CFluxViewerDlg& d, const WindowEvent& e, EventResult&) { d.OnOpenDocuments(e.files); }),
     // OK and cancel: the framework's closing.
     {EventKind::Command, res::IDOK, res::IDCANCEL,
      [](CFluxViewerDlg& d, const WindowEvent& e, EventResult&) { e.id == res::IDOK ? d.OnOK() : d.OnCancel(); }},

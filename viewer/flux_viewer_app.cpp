@@ -4,8 +4,8 @@
 
 namespace helvarra {
 
-bool CFluxViewerApp::StartUp(WindowServices& services) {
-  CFluxViewerDlg dlg(services);
+bool CFluxViewerApp::StartUp(WindowServices& services, OverviewServices& overviewServices) {
+  CFluxViewerDlg dlg(services, overviewServices);
   dlg.DoModal();  // OK or cancel: the same end
   return false;
 }

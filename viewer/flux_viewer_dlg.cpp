@@ -1,5 +1,6 @@
 // The dialog's life: construction, the one-time initialisation of the window,
-// the exchange between check boxes and flags, and closing.
+// the exchange between check boxes and flags, closing; and what it shows of
+// the files open: the station, its records, the file a window comes from.
 
 #include "viewer/flux_viewer_dlg.h"
 
@@ -12,13 +13,14 @@ namespace helvarra {
 
 namespace res = resources;
 
-CFluxViewerDlg::CFluxViewerDlg(WindowServices& services) : m_services(services) {
-  for (int k = 0; k < kChannelCount; ++k) ShowFlag(k) = 1;
+CFluxViewerDlg::CFluxViewerDlg(WindowServices& services, OverviewServices& overviewServices)
+    : m_services(services), m_overviewServices(overviewServices) {
+  for (int k = 0; k < kChannelCount; ++k) Flag(k) = 1;
   m_hIcon = Icon{res::IDR_MAINFRAME};
   m_bFileLoaded = 0;
 }
 
-// The file closes with its member; the icon is a shared resource.
+// The files close with their member; the icon is a shared resource.
 CFluxViewerDlg::~CFluxViewerDlg() = default;
 
 int CFluxViewerDlg::DoModal() { return m_services.RunModal(res::kMainDialogId, this); }
@@ -32,9 +34,14 @@ bool CFluxViewerDlg::InitWindow() {
       m_services.AppendSystemMenuSeparator();
       m_services.AppendSystemMenuItem(about, res::IDM_ABOUTBOX);
     }
-    const std::string_view overview = res::LoadStringResource(res::IDS_DAYOVERVIEW);
-    if (!overview.empty()) m_services.AppendSystemMenuItem(overview, res::IDM_DAYOVERVIEW);
+    for (const auto& [text, command] : {std::pair{res::IDS_DAYOVERVIEW, res::IDM_DAYOVERVIEW},
+                                       std::pair{res::IDS_NEXTSTATION, res::IDM_NEXTSTATION},
+                                       std::pair{res::IDS_PREVSTATION, res::IDM_PREVSTATION}}) {
+      const std::string_view item = res::LoadStringResource(text);
+      if (!item.empty()) m_services.AppendSystemMenuItem(item, static_cast<unsigned>(command));
+    }
   }
+  EnableFileCommands();  // offered once files are open
   m_services.SetWindowIcon(m_hIcon);
 
   {
@@ -44,7 +51,6 @@ bool CFluxViewerDlg::InitWindow() {
   MakeChartColours(m_style, m_services.GetActiveBorderColour());
 
   m_bBrowsing = 0;
-  m_bFirstLoad = 1;
   return true;  // the focus goes to the first control, "&Quit"
 }
 
@@ -53,7 +59,7 @@ void CFluxViewerDlg::ExchangeData(Exchange direction) {
   // The check boxes in the order they were bound; it has no visible effect.
   static constexpr int kOrder[kChannelCount] = {3, 7, 0, 4, 1, 5, 2, 6};
   for (int k : kOrder) {
-    int& flag = ShowFlag(k);
+    int& flag = Flag(k);
     const int id = Channel(k).controlId;
     if (direction == Exchange::ToControls) {
       if (flag < 0 || flag > 2) flag = 0;
@@ -70,5 +76,34 @@ void CFluxViewerDlg::OnOK() {
 }
 
 void CFluxViewerDlg::OnCancel() { m_services.EndModal(res::IDCANCEL); }
+
+const FluxSeries* CFluxViewerDlg::ShownSeries() const {
+  const FluxNetwork& network = m_file.Network();
+  return m_bFileLoaded == 1 && m_nStation < network.stations.size() ? &network.stations[m_nStation] : nullptr;
+}
+
+const FluxTable& CFluxViewerDlg::Table() const {
+  static const FluxTable kNone;
+  const FluxNetwork& network = m_file.Network();
+  return m_nStation < network.stations.size() ? network.stations[m_nStation].table : kNone;
+}
+
+const std::optional<RowRange>& CFluxViewerDlg::ShownRows() const {
+  static const std::optional<RowRange> kNone;
+  return m_window ? m_window->rows : kNone;
+}
+
+std::array<bool, kChannelCount> CFluxViewerDlg::ShownChannels() const {
+  std::array<bool, kChannelCount> shown{};
+  for (int k = 0; k < kChannelCount; ++k) shown[static_cast<std::size_t>(k)] = ShowFlag(k) != 0;
+  return shown;
+}
+
+// The name of the file a row of the shown station comes from.
+std::string CFluxViewerDlg::FileNameOfRow(std::size_t row) const {
+  const FluxNetwork& network = m_file.Network();
+  if (m_nStation >= network.stations.size()) return m_strFileName;
+  return network.stations[m_nStation].FileOf(row).name;
+}
 
 }  // namespace helvarra

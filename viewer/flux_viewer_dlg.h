@@ -1,26 +1,32 @@
 #pragma once
-// The main and only window: a modal dialog that owns all viewer state and
-// receives every user event through one fixed event table.
+// The main window: a modal dialog that owns all viewer state and receives
+// every user event through one fixed event table. Its state is its own: the
+// day overview sees it through a narrow, read-only view (MainWindowView),
+// and the tools and tests through the const accessors below.
 
 #include <array>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "chart/chart_style.h"
 #include "chart/frame_painter.h"
-#include "data/flux_data_file.h"
+#include "data/flux_files.h"
 #include "data/record_cursor.h"
+#include "viewer/overview_services.h"
+#include "viewer/overview_view.h"
 #include "viewer/slider_ctrl.h"
 #include "viewer/window_services.h"
 
 namespace helvarra {
 
 class CDayOverviewDlg;
+class DialogTestAccess;
 
-class CFluxViewerDlg : public DialogEvents {
+class CFluxViewerDlg : public DialogEvents, private MainWindowView {
  public:
-  explicit CFluxViewerDlg(WindowServices& services);
+  CFluxViewerDlg(WindowServices& services, OverviewServices& overviewServices);
   ~CFluxViewerDlg() override;
   CFluxViewerDlg(const CFluxViewerDlg&) = delete;
   CFluxViewerDlg& operator=(const CFluxViewerDlg&) = delete;
@@ -39,9 +45,9 @@ class CFluxViewerDlg : public DialogEvents {
   void OnPaint();
   Icon OnQueryDragIcon() const { return m_hIcon; }
   void OnFiles();
-  // A file given on the command line or dropped on the window: opened as if
-  // chosen with "&Files".
-  void OnOpenDocument(const std::string& pathName, const std::string& fileName);
+  // Files given on the command line or dropped on the window: opened together
+  // as if chosen with "&Files".
+  void OnOpenDocuments(const std::vector<ChosenFile>& files);
   void OnBrowse();
   void OnStop();
   void OnPrint();
@@ -56,26 +62,74 @@ class CFluxViewerDlg : public DialogEvents {
   void OnLeftButtonDown(int x, int y);
   // A Shift+drag across the chart: its records measured in the day overview.
   void OnChartSpan(int x1, int x2);
-  // The window menu's "&Day Overview..." (also Ctrl+D).
+  // The window menu's "&Day Overview..." (also Ctrl+D); nothing with no file.
   void OnDayOverview();
+  // The next or the previous station of those open (wrapping round).
+  void OnNextStation(int step);
   // The framework's closing: OK reads the controls back, both end the run.
   void OnOK();
   void OnCancel();
 
   // Draws the 30-minute window for m_nRecordIndex; while browsing, also moves
-  // the window on through the file.
+  // the window on through the series.
   void TracePlotter();
   // The frequency, flux and time of the clicked point, right of the plot.
   void ShowCursorReadout(int x, int y);
   // As the slider let go at a record (nothing while browsing).
   void MoveWindowTo(int index);
-  // The records the chart window shows (none before a file is drawn).
-  const std::optional<RowRange>& ShownRows() const { return m_shownRows; }
+
+  // The state, read only.
+  int RecordIndex() const { return m_nRecordIndex; }
+  int RecordCount() const { return m_nRecordCount; }
+  int StartMinute() const { return m_nStartMinute; }
+  int LastSecond() const { return m_nLastSecond; }
+  bool IsIdle() const { return m_bIdle == 1; }
+  bool IsFileLoaded() const { return m_bFileLoaded == 1; }
+  bool IsBrowsing() const { return m_bBrowsing == 1; }
+  // Channel k's flag: non-zero when the channel is drawn.
+  int ShowFlag(int k) const { return this->*kShowFlags[static_cast<std::size_t>(k)]; }
+  const ChartStyle& Style() const override { return m_style; }
+  const FluxFiles& Files() const { return m_file; }
+  // The station in the main window (none while no file is loaded).
+  const FluxSeries* ShownSeries() const;
+  std::size_t StationShown() const { return m_nStation; }
+  const std::string& FileName() const { return m_strFileName; }
+  const FilePanel Panel() const;
+  std::optional<ShownWindow> Shown() const override { return m_window; }
+  const std::optional<RowRange>& ShownRows() const;
   CDayOverviewDlg* Overview() const { return m_pOverview.get(); }
 
-  // Channel k's flag: non-zero when the channel is drawn.
-  int& ShowFlag(int k) { return this->*kShowFlags[static_cast<std::size_t>(k)]; }
-  int ShowFlag(int k) const { return this->*kShowFlags[static_cast<std::size_t>(k)]; }
+ private:
+  friend class DialogTestAccess;  // tests set what no event can (a surface held, a flag out of range)
+
+  // MainWindowView, for the day overview.
+  const FluxNetwork& Network() const override { return m_file.Network(); }
+  std::array<bool, kChannelCount> ShownChannels() const override;
+  std::string ExportName() const override;
+  void ShowStationAt(std::size_t station, std::size_t row) override;
+
+  int& Flag(int k) { return this->*kShowFlags[static_cast<std::size_t>(k)]; }
+  const FluxTable& Table() const;
+  // The paint's drawing; false for the minimised window, whose paint is done.
+  bool PaintFrame();
+  void PaintMinimisedIcon();
+  // Opening after the choice: a confirmed choice, or none (cancelled), which
+  // opens the current files again.
+  void OpenChosenFiles(const std::optional<std::vector<ChosenFile>>& chosen);
+  bool OpenAndTakeStamps();
+  void TakeStationStamps();
+  void DrawOpenedPanel();
+  void ShowNoFile();
+  void EnableFileCommands();
+  std::string FileNameOfRow(std::size_t row) const;
+  void FollowTheWindowsFile(DrawingSurface& s);
+  // The row that fixes the window's start while browsing (the browse step),
+  // with the slider and the index moved to it.
+  std::size_t BrowseStep(RecordCursor& cursor);
+  // Every way a browse ends comes here.
+  void StopBrowsing();
+  std::string OverviewTitle() const;
+  void OverviewFollowsTheFiles();
 
   SliderCtrl m_ctlSlider;
   int m_bShow1415 = 1;
@@ -86,44 +140,31 @@ class CFluxViewerDlg : public DialogEvents {
   int m_bShow4995 = 1;
   int m_bShow610 = 1;
   int m_bShow8800 = 1;
-  FluxDataFile m_file;
+  FluxFiles m_file;        // the files open, by station
   ChartStyle m_style;      // the chart's colours, pens, brushes, rectangles and fonts
   FluxRecord m_strRecord;  // the record read most recently
   std::string m_strPathName, m_strFileName, m_strStartDate, m_strStartTime, m_strEndDate, m_strEndTime;
+  std::vector<ChosenFile> m_files;  // the files chosen together, m_strPathName the first's path
   int m_nRecordIndex = 0;
   int m_nRecordCount = 0;
   int m_bIdle = 0;
   int m_bFileLoaded = 0;
   int m_bBrowsing = 0;
   int m_nLastSecond = 0;
-  signed char m_bFirstLoad = 0;
   Icon m_hIcon;
   int m_nStartMinute = 0;
+  std::size_t m_nStation = 0;  // the station shown, in the network's order
+
+  // The chart window last drawn: its start, the rows the plot read (the
+  // first, the last, and the one that ended it before the table did).
+  std::optional<ShownWindow> m_window;
+  std::size_t m_nFirstRowRead = 0, m_nLastRowRead = 0;
+  std::optional<std::size_t> m_nEndRow;
+
   std::unique_ptr<CDayOverviewDlg> m_pOverview;  // made when first opened
 
- private:
-  // The paint's drawing; false for the minimised window, whose paint is done.
-  bool PaintFrame();
-  void PaintMinimisedIcon();
-  // Opening after the choice: a confirmed choice, or none (cancelled), which
-  // opens the current file again.
-  void OpenChosenFile(const std::optional<ChosenFile>& chosen);
-  bool OpenAndTakeStamps();
-  void ShowNoFile();
-  FilePanel Panel() const;
-  // The browse step: back over the last window's final seconds to where the
-  // next window starts.
-  void BrowseStep(RecordCursor& cursor);
-  // Every way a browse ends comes here.
-  void StopBrowsing();
-  std::string OverviewTitle() const;
-  void OverviewFollowsTheFile();
-  // The chart window's records: those the last plot read, the first of them
-  // and the last, for a Shift+drag and the overview's shade.
-  std::size_t m_nFirstRowRead = 0, m_nLastRowRead = 0;
-  std::optional<RowRange> m_shownRows;
-
   WindowServices& m_services;
+  OverviewServices& m_overviewServices;
 
   static constexpr std::array<int CFluxViewerDlg::*, kChannelCount> kShowFlags{
       &CFluxViewerDlg::m_bShow245,  &CFluxViewerDlg::m_bShow410,  &CFluxViewerDlg::m_bShow610,

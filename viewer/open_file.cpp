@@ -1,15 +1,17 @@
-// "&Files", a file named on the command line, a file dropped on the window:
-// open it, take its record count and its first and last time stamps, reset
-// the slider, draw the file-information panel and the chart. A file that
-// does not open leaves the window showing no file.
+// "&Files", files named on the command line, files dropped on the window:
+// open them together, take the shown station's record count and its first
+// and last time stamps, reset the slider, draw the file-information panel
+// and the chart. Files that do not open leave the window showing no file.
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
 
 #include "chart/cursor_readout.h"
 #include "chart/trace_plotter.h"
 #include "data/stations.h"
+#include "resources/strings.h"
 #include "viewer/flux_viewer_dlg.h"
 #include "viewer/surface_lease.h"
 
@@ -30,62 +32,66 @@ std::string TimeText(const FluxRecord& r) {
   return text;
 }
 
+std::string FolderOf(const std::string& path) {
+  return path.empty() ? std::string() : std::filesystem::path(path).parent_path().string();
+}
+
 }  // namespace
 
 void CFluxViewerDlg::OnFiles() {
   if (m_bIdle == 0) return;
-  OpenChosenFile(m_services.ChooseOpenFile(OpenFileFilter()));
+  OpenChosenFiles(m_services.ChooseOpenFiles(OpenFileFilter(), FolderOf(m_strPathName)));
 }
 
-void CFluxViewerDlg::OnOpenDocument(const std::string& pathName, const std::string& fileName) {
-  if (m_bIdle == 0) return;
-  OpenChosenFile(ChosenFile{pathName, fileName});
+void CFluxViewerDlg::OnOpenDocuments(const std::vector<ChosenFile>& files) {
+  if (m_bIdle == 0 || files.empty()) return;
+  OpenChosenFiles(files);
 }
 
-void CFluxViewerDlg::OpenChosenFile(const std::optional<ChosenFile>& chosen) {
-  // A cancel with a file open reads that file again; with none, it is only a cancel.
-  if (!chosen && m_bFileLoaded != 1) return;
-  if (chosen) {
-    m_strPathName = chosen->pathName;
-    m_strFileName = chosen->fileName;
+void CFluxViewerDlg::OpenChosenFiles(const std::optional<std::vector<ChosenFile>>& chosen) {
+  // A cancel with files open reads them again; with none, it is only a cancel.
+  if ((!chosen || chosen->empty()) && m_bFileLoaded != 1) return;
+  if (chosen && !chosen->empty()) {
+    m_files = *chosen;
+    m_strPathName = m_files.front().pathName;
+    m_strFileName = m_files.front().fileName;
     ExchangeData(Exchange::ToControls);
   }
   m_ctlSlider.SetPos(0);
   if (!OpenAndTakeStamps()) return;
   m_ctlSlider.SetRangeMax(m_nRecordCount - 60);
   m_nRecordIndex = m_ctlSlider.GetPos();
-  {
-    SurfaceLease s(m_services, &m_bIdle);
-    s->SetBackgroundColour(m_style.m_crBackground);
-    s->SelectFont(m_style.m_fontSmall);
-    BlankReadoutLines(*s, kOpenReadoutBlanks);
-    DrawFilePanel(*s, m_style, Panel(), kOpenStartTextX);
-  }
+  m_strFileName = FileNameOfRow(static_cast<std::size_t>(m_nRecordIndex));
+  DrawOpenedPanel();
   m_bFileLoaded = 1;
-  m_bFirstLoad = 0;
+  EnableFileCommands();
   TracePlotter();
-  OverviewFollowsTheFile();
+  OverviewFollowsTheFiles();
 }
 
-// The file opened, its records counted and its first and last stamps taken;
-// false, with the window showing no file, if it does not open. A file with no
-// record is a bad seek, as the last record is looked for before the first.
+// The files opened, the first station shown, its records counted and its
+// first and last stamps taken; false, with the window showing no file and
+// the reason told, if they do not open.
 bool CFluxViewerDlg::OpenAndTakeStamps() {
-  m_file.Close();
-  bool opened = false;
-  try {
-    opened = m_file.Open(m_strPathName);
-  } catch (const FileError&) {
+  std::vector<std::string> paths;
+  for (const ChosenFile& f : m_files) paths.push_back(f.pathName);
+  const std::optional<OpenFailure> failure = m_file.Open(paths);
+  if (failure) {
     ShowNoFile();
-    throw;
-  }
-  if (!opened || m_file.Table().empty()) {
-    ShowNoFile();
-    if (opened) throw FileError(FileError::Cause::BadSeek, m_file.GetFilePath());
-    m_services.ShowWarning("Failed to open " + m_strPathName);
+    if (failure->kind == OpenFailure::Kind::NotOpened)
+      m_services.ShowWarning(failure->message);
+    else
+      m_services.ShowError(failure->message);
     return false;
   }
-  const FluxTable& table = m_file.Table();
+  m_nStation = 0;
+  TakeStationStamps();
+  return true;
+}
+
+// The shown station's count and stamps: its series' first and last records.
+void CFluxViewerDlg::TakeStationStamps() {
+  const FluxTable& table = Table();
   m_nRecordCount = static_cast<int>(std::min<std::size_t>(table.size(), INT32_MAX));
   m_strRecord = table[0];
   m_strStartDate = DateText(m_strRecord);
@@ -93,23 +99,44 @@ bool CFluxViewerDlg::OpenAndTakeStamps() {
   m_strRecord = table.records.back();
   m_strEndDate = DateText(m_strRecord);
   m_strEndTime = TimeText(m_strRecord);
-  return true;
+}
+
+// The read-out blanked and the panel drawn, as opening leaves them.
+void CFluxViewerDlg::DrawOpenedPanel() {
+  SurfaceLease s(m_services, &m_bIdle);
+  s->SetBackgroundColour(m_style.m_crBackground);
+  s->SelectFont(m_style.m_fontSmall);
+  BlankReadoutLines(*s, kOpenReadoutBlanks);
+  DrawFilePanel(*s, m_style, Panel(), kOpenStartTextX);
+  m_services.SetFileNameTip(PanelFileNameCut(m_strFileName) ? m_strFileName : std::string());
 }
 
 // No file: the panel and the read-out blank, the chart empty with its grid,
-// and no browse going on over a file that is gone.
+// and no browse going on over files that are gone.
 void CFluxViewerDlg::ShowNoFile() {
   m_bFileLoaded = 0;
-  m_shownRows.reset();
+  m_window.reset();
+  m_nEndRow.reset();
   StopBrowsing();
-  OverviewFollowsTheFile();
+  EnableFileCommands();
+  m_services.SetFileNameTip({});
+  OverviewFollowsTheFiles();
   SurfaceLease s(m_services, &m_bIdle);
   BlankFilePanel(*s, m_style);
   ClearChart(*s, m_style);
   DrawDecadeGrid(*s, m_style);
 }
 
-FilePanel CFluxViewerDlg::Panel() const {
+// The window menu's commands that need files: the overview with any, the
+// stations' with two or more.
+void CFluxViewerDlg::EnableFileCommands() {
+  const bool stations = m_bFileLoaded == 1 && m_file.Network().stations.size() > 1;
+  m_services.EnableSystemMenuItem(resources::IDM_DAYOVERVIEW, m_bFileLoaded == 1);
+  m_services.EnableSystemMenuItem(resources::IDM_NEXTSTATION, stations);
+  m_services.EnableSystemMenuItem(resources::IDM_PREVSTATION, stations);
+}
+
+const FilePanel CFluxViewerDlg::Panel() const {
   return {m_strFileName, m_strStartDate, m_strStartTime, m_strEndDate, m_strEndTime, m_strRecord.Station()};
 }
 

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "chart/drawing_surface.h"
 
@@ -18,7 +19,7 @@ enum class EventKind {
   TimerTick,       // id: the timer, not looked at
   ControlColor,    // a control asks for its colours; id, controlKind
   LeftButtonDown,  // x, y in client coordinates
-  OpenDocument,    // a file given on the command line or dropped on the window; pathName, fileName
+  OpenDocument,    // files given on the command line or dropped on the window; files
   SpanSelected,    // a stretch dragged across a chart, from x to x2 (either way round)
 };
 
@@ -31,6 +32,13 @@ inline constexpr unsigned SC_MINIMIZE = 0xF020;
 inline constexpr unsigned SC_CLOSE = 0xF060;
 inline constexpr unsigned SC_RESTORE = 0xF120;
 
+// A file the user chose, named on the command line or dropped.
+struct ChosenFile {
+  std::string pathName;  // full path
+  std::string fileName;  // name with extension, no directory
+  friend bool operator==(const ChosenFile&, const ChosenFile&) = default;
+};
+
 struct WindowEvent {
   EventKind kind = EventKind::Paint;
   int id = 0;
@@ -38,7 +46,7 @@ struct WindowEvent {
   unsigned command = 0;
   long extra = 0;
   int controlKind = 0;
-  std::string pathName{}, fileName{};  // OpenDocument: full path, and name without the folder
+  std::vector<ChosenFile> files{};  // OpenDocument
 };
 
 struct EventResult {

@@ -8,13 +8,16 @@
 namespace helvarra {
 
 void CFluxViewerDlg::OnSystemCommand(unsigned command, long /*extra*/) {
-  if ((command & 0xFFF0) == resources::IDM_ABOUTBOX) {
-    CAboutDlg about(m_services);
-    about.DoModal();
-  } else if ((command & 0xFFF0) == resources::IDM_DAYOVERVIEW) {
-    OnDayOverview();
-  } else {
-    m_services.DefaultHandling();
+  switch (command & 0xFFF0) {
+    case resources::IDM_ABOUTBOX: {
+      CAboutDlg about(m_services);
+      about.DoModal();
+      break;
+    }
+    case resources::IDM_DAYOVERVIEW: OnDayOverview(); break;
+    case resources::IDM_NEXTSTATION: OnNextStation(1); break;
+    case resources::IDM_PREVSTATION: OnNextStation(-1); break;
+    default: m_services.DefaultHandling();
   }
 }
 

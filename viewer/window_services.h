@@ -1,21 +1,18 @@
 #pragma once
-// The window, control, timer, dialog and drawing-surface operations the
-// viewer takes from the platform.
+// The main window's services: the window, control, timer, dialog and
+// drawing-surface operations the viewer takes from the platform for it.
+// The day overview has its own (viewer/overview_services.h).
 
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "chart/drawing_surface.h"
 #include "viewer/window_event.h"
 
 namespace helvarra {
-
-struct ChosenFile {
-  std::string pathName;  // full path
-  std::string fileName;  // name with extension, no directory
-};
 
 struct ChosenPrinter {
   std::unique_ptr<PrinterSurface> surface;  // the caller deletes it
@@ -54,8 +51,9 @@ class WindowServices {
   virtual void StartTimer() = 0;
   virtual void StopTimer() = 0;
 
-  // Modal; path and name only when the user confirms.
-  virtual std::optional<ChosenFile> ChooseOpenFile(std::string_view filter) = 0;
+  // Modal, opening in `folder` (empty: where the program started); one file
+  // or several, path and name each, only when the user confirms.
+  virtual std::optional<std::vector<ChosenFile>> ChooseOpenFiles(std::string_view filter, std::string_view folder) = 0;
   // Modal print dialog; nothing when it does not end with OK.
   virtual std::optional<ChosenPrinter> ChoosePrinter() = 0;
 
@@ -67,6 +65,11 @@ class WindowServices {
   virtual bool HasSystemMenu() const = 0;
   virtual void AppendSystemMenuSeparator() = 0;
   virtual void AppendSystemMenuItem(std::string_view text, unsigned command) = 0;
+  // A window-menu item (and its shortcut) offered or greyed out.
+  virtual void EnableSystemMenuItem(unsigned command, bool enabled) = 0;
+  // The whole of what the panel's file line shows, for where it is cut
+  // short (its tooltip); empty: none.
+  virtual void SetFileNameTip(std::string_view text) = 0;
   virtual void SetWindowIcon(const Icon& icon) = 0;
   // The colour of active window borders, or the platform's stand-in for it.
   virtual Colour GetActiveBorderColour() const = 0;
@@ -79,21 +82,6 @@ class WindowServices {
   virtual void EraseIconBackground(DrawingSurface& paintSurface) = 0;
   // The platform's own handling of the event being dispatched.
   virtual void DefaultHandling() = 0;
-
-  // The day overview: a second window the user may resize, opened (or
-  // raised) over the object its events go to, titled; repainted when asked
-  // (nothing while it is closed); surfaces on its picture and its size; the
-  // measurement shown under it as a table, from its CSV (empty: none).
-  virtual void ShowOverview(DialogEvents& events, std::string_view title) = 0;
-  virtual void RetitleOverview(std::string_view title) = 0;
-  virtual void RepaintOverview() = 0;
-  virtual std::unique_ptr<DrawingSurface> AcquireOverviewSurface() = 0;
-  virtual void ReleaseOverviewSurface(std::unique_ptr<DrawingSurface> surface) = 0;
-  virtual Size GetOverviewSize() const = 0;
-  virtual void ShowMeasurement(std::string_view csv) = 0;
-  virtual void SetClipboardText(std::string_view text) = 0;
-  // Modal; the path to write to only when the user confirms.
-  virtual std::optional<std::string> ChooseSaveFile(std::string_view suggestedName) = 0;
 };
 
 }  // namespace helvarra

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "platform/qt/snapshot_options.h"
+#include "apps/snapshot/snapshot_options.h"
 
 namespace helvarra::snapshot {
 

@@ -1,12 +1,11 @@
-// tarrawin-snapshot: the viewer's chart for a data file, written as a PNG
-// picture without a display, pixel for pixel as the viewer shows it; the day
-// overview of one file or many; a burst measured; the records as CSV; or,
-// with --info, what was read from the file. Nothing but the picture, the
+// tarrawin-snapshot: the viewer's chart for a data file (or files opened
+// together, --join), written as a PNG picture without a display, pixel for
+// pixel as the viewer shows it; the day overview of one file or many; a
+// burst measured; the records as CSV; two stations compared; or, with
+// --info, what was read from the files. Nothing but the picture, the
 // pictures or the CSV asked for is written.
 
 #include <QApplication>
-#include <QBuffer>
-#include <QFile>
 #include <QFileInfo>
 #include <cstdio>
 #include <cstdlib>
@@ -14,13 +13,12 @@
 #include <string_view>
 #include <vector>
 
-#include "data/file_report.h"
-#include "data/flux_data_file.h"
+#include "apps/snapshot/snapshot_png.h"
 #include "platform/qt/qt_icon.h"
-#include "platform/qt/snapshot_options.h"
-#include "platform/qt/snapshot_overview.h"
-#include "platform/qt/snapshot_tables.h"
-#include "platform/qt/snapshot_window.h"
+#include "apps/snapshot/snapshot_options.h"
+#include "apps/snapshot/snapshot_overview.h"
+#include "apps/snapshot/snapshot_tables.h"
+#include "apps/snapshot/snapshot_window.h"
 #include "resources/strings.h"
 
 namespace {
@@ -29,30 +27,6 @@ using helvarra::snapshot::Mode;
 using helvarra::snapshot::Options;
 
 constexpr int kExitWritten = 0, kExitNotDrawn = 1, kExitUsage = 2;
-
-// The PNG is made in memory first, so that a failure leaves no file behind.
-bool WritePicture(const QImage& picture, const std::string& path, std::string& error) {
-  QByteArray png;
-  QBuffer buffer(&png);
-  buffer.open(QIODevice::WriteOnly);
-  if (!picture.save(&buffer, "PNG")) {
-    error = "cannot make the PNG picture";
-    return false;
-  }
-  QFile out(QString::fromStdString(path));
-  if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-    error = "cannot write " + path + ": " + out.errorString().toStdString();
-    return false;
-  }
-  if (out.write(png) != png.size() || !out.flush()) {
-    error = "cannot write " + path + ": " + out.errorString().toStdString();
-    out.close();
-    out.remove();
-    return false;
-  }
-  out.close();
-  return true;
-}
 
 // Qt says on every start without a session runtime folder that it uses its
 // own; that says nothing about the picture, and only the picture's messages
@@ -70,24 +44,6 @@ void QuietRuntimeFolderNotice(QtMsgType type, const QMessageLogContext& context,
 
 void Say(std::string_view text) {
   std::fprintf(stderr, "tarrawin-snapshot: %.*s\n", static_cast<int>(text.size()), text.data());
-}
-
-// --info: the decoder's account of the file, on standard output.
-int Describe(const Options& options) {
-  helvarra::FluxDataFile file;
-  const std::string path = QFileInfo(QString::fromStdString(options.file)).absoluteFilePath().toStdString();
-  try {
-    if (!file.Open(path)) {
-      Say("Failed to open " + path);
-      return kExitNotDrawn;
-    }
-  } catch (const helvarra::FileError& error) {
-    Say(error.Message());
-    return kExitNotDrawn;
-  }
-  const std::string report = helvarra::FormatFileReport(file.GetFilePath(), file.Table());
-  std::fwrite(report.data(), 1, report.size(), stdout);
-  return kExitWritten;
 }
 
 // Writing the output over a data file would lose the data.
@@ -111,7 +67,7 @@ int DrawChart(const Options& options) {
   }
   if (!picture) return kExitNotDrawn;
   std::string error;
-  if (!WritePicture(*picture, options.output, error)) {
+  if (!helvarra::snapshot::WritePng(*picture, QString::fromStdString(options.output), error)) {
     Say(error);
     return kExitNotDrawn;
   }
@@ -149,9 +105,10 @@ int main(int argc, char* argv[]) {
     return kExitUsage;
   }
   switch (options.mode) {
-    case Mode::Info: return Describe(options);
+    case Mode::Info: return helvarra::snapshot::PrintInfo(options);
     case Mode::Measure: return helvarra::snapshot::PrintMeasurement(options);
     case Mode::Csv: return helvarra::snapshot::WriteCsv(options);
+    case Mode::Agreement: return helvarra::snapshot::PrintAgreement(options);
     case Mode::Chart:
     case Mode::Overview: break;
   }

@@ -1,4 +1,4 @@
-#include "platform/qt/snapshot_options.h"
+#include "apps/snapshot/snapshot_options.h"
 
 #include <charconv>
 
@@ -39,7 +39,8 @@ struct OptionRow {
 
 template <Mode mode>
 std::string SetMode(Options& o, std::string_view) {
-  if (o.mode != Mode::Chart && o.mode != mode) return "give one of --info, --overview, --measure and --csv";
+  if (o.mode != Mode::Chart && o.mode != mode)
+    return "give one of --info, --overview, --measure, --csv and --agreement";
   o.mode = mode;
   return {};
 }
@@ -50,7 +51,14 @@ std::string SetTime(std::optional<int>& to, std::string_view name, std::string_v
   return to ? "" : std::string(name) + " takes a time of day as HH:MM or HH:MM:SS: " + std::string(v);
 }
 
-constexpr std::array<OptionRow, 14> kOptions{{
+// A flag option's setting.
+template <bool Options::*flag>
+std::string Set(Options& o, std::string_view) {
+  o.*flag = true;
+  return {};
+}
+
+constexpr std::array<OptionRow, 17> kOptions{{
     {"-o", "--output", true,
      [](Options& o, std::string_view v) -> std::string {
        if (v.empty()) return "the output file name is empty";
@@ -98,6 +106,9 @@ constexpr std::array<OptionRow, 14> kOptions{{
        return SetMode<Mode::Measure>(o, v);
      }},
     {"", "--csv", false, SetMode<Mode::Csv>},
+    {"", "--agreement", false, SetMode<Mode::Agreement>},
+    {"", "--join", false, Set<&Options::join>},
+    {"", "--events-list", false, Set<&Options::eventsList>},
     {"", "--from", true, [](Options& o, std::string_view v) { return SetTime(o.from, "--from", v); }},
     {"", "--to", true, [](Options& o, std::string_view v) { return SetTime(o.to, "--to", v); }},
     {"-h", "--help", false,
@@ -116,21 +127,27 @@ const OptionRow* FindOption(std::string_view name) {
 // What the options given together say against each other, once all are read.
 std::string CheckTogether(const Options& o, std::size_t files) {
   if (files == 0) return "no data file given";
-  if (files > 1 && o.mode != Mode::Overview) return "one data file at a time";
+  if (files > 1 && !o.join && o.mode != Mode::Overview)
+    return "several files: give --join to open them together (or --overview for a picture each)";
   if ((o.from || o.to) && o.mode != Mode::Csv) return "--from and --to choose the records of --csv";
+  if (o.eventsList && o.mode != Mode::Measure) return "--events-list gives --measure's events-list lines";
+  if (o.mode == Mode::Agreement && (!o.join || files < 2))
+    return "--agreement compares stations: give --join and the files of two of them";
   switch (o.mode) {
     case Mode::Info:
       return o.windowOption || o.channelsGiven || !o.output.empty() ? "--info prints what was read; it draws no picture"
                                                                     : "";
     case Mode::Measure:
-      return o.windowOption || o.channelsGiven || !o.output.empty() ? "--measure prints its table; it draws nothing"
-                                                                    : "";
+    case Mode::Agreement:
+      return o.windowOption || o.channelsGiven || !o.output.empty()
+                 ? (o.mode == Mode::Measure ? "--measure" : "--agreement") + std::string(" prints its table; it draws nothing")
+                 : "";
     case Mode::Csv: return o.windowOption || o.channelsGiven ? "--csv writes records; it draws no picture" : "";
     case Mode::Overview:
       if (o.windowOption)
         return "--overview draws the whole file; --index, --time and the window options are the chart's";
       if (o.output.empty())
-        return files > 1 ? "no folder for the pictures: give -o DIR/" : "no picture to write: give -o OUT.png";
+        return files > 1 && !o.join ? "no folder for the pictures: give -o DIR/" : "no picture to write: give -o OUT.png";
       return {};
     case Mode::Chart: break;
   }

@@ -15,13 +15,15 @@ namespace helvarra::snapshot {
 
 // What the tool does: the chart's picture, the file's account (--info), the
 // day overview's picture (--overview, one file or many), a burst measured
-// (--measure) or the records as CSV (--csv).
-enum class Mode { Chart, Info, Overview, Measure, Csv };
+// (--measure), the records as CSV (--csv), or two stations' calibrations
+// compared (--agreement).
+enum class Mode { Chart, Info, Overview, Measure, Csv, Agreement };
 
 struct Options {
   Mode mode = Mode::Chart;
   std::string file;                // the data file (the first, with several)
   std::vector<std::string> files;  // every data file given
+  bool join = false;               // --join: the files opened together, as the viewer opens them
   std::string output;
   std::optional<int> index;
   std::optional<int> minuteOfDay;
@@ -29,6 +31,7 @@ struct Options {
   bool wholeWindow = false;
   bool browseToEnd = false;
   std::optional<TimeOfDayRange> measure;
+  bool eventsList = false;  // --events-list: the events lists' lines in place of the table
   std::optional<int> from, to;  // --csv's rows, seconds of the day
   bool help = false;
   bool windowOption = false;   // an option that chooses or shapes the chart's window

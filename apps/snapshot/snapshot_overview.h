@@ -1,10 +1,11 @@
 #pragma once
-// tarrawin-snapshot --overview: the day overview of each file as a PNG
-// picture, as the overview window draws it, the files shared out among every
-// core. A file that cannot be read is named on standard error and the others
-// go on.
+// tarrawin-snapshot --overview: the day overview as a PNG picture, as the
+// overview window draws it. Without --join, one picture a file, the files
+// shared out among every core; a file that cannot be read is named on
+// standard error and the others go on. With --join, one picture of the files
+// opened together, a strip a station.
 
-#include "platform/qt/snapshot_options.h"
+#include "apps/snapshot/snapshot_options.h"
 
 namespace helvarra::snapshot {
 
@@ -12,7 +13,8 @@ namespace helvarra::snapshot {
 inline constexpr int kOverviewWidth = 1200, kOverviewHeight = 400;
 
 // Returns the exit status: 1 if any file could not be drawn or its picture
-// not written.
+// not written; 2, before anything is written, if two files of the batch
+// would write the same picture.
 int WriteOverviews(const Options& options);
 
 }  // namespace helvarra::snapshot

@@ -1,15 +1,16 @@
-#include "platform/qt/snapshot_tables.h"
+#include "apps/snapshot/snapshot_tables.h"
 
 #include <cstdio>
 #include <fstream>
 #include <sstream>
 
-#include "analysis/burst_measure.h"
 #include "analysis/csv_export.h"
 #include "analysis/measurement_text.h"
-#include "data/record_time.h"
+#include "analysis/station_agreement.h"
+#include "data/file_report.h"
+#include "data/flux_files.h"
+#include "data/stations.h"
 #include "data/time_search.h"
-#include "platform/qt/snapshot_input.h"
 
 namespace helvarra::snapshot {
 namespace {
@@ -21,58 +22,76 @@ int Fail(const std::string& text) {
   return kNotDone;
 }
 
-std::string NoRecord(const FluxTable& table, const std::string& path, int from, int to) {
-  return "no record from " + HourMinuteSecondText(from) + " to " + HourMinuteSecondText(to) + " UT in " + path +
-         " (its records run from " + HourMinuteSecondText(table[0].SecondOfDay()) + " to " +
-         HourMinuteSecondText(table.records.back().SecondOfDay()) + " UT)";
+void Print(const std::string& text) { std::fwrite(text.data(), 1, text.size(), stdout); }
+
+// The series whose first record comes first: the times of day of a range
+// are settled going on from it.
+const FluxTable& Earliest(const FluxNetwork& network) {
+  const FluxTable* earliest = &network.stations[0].table;
+  for (const FluxSeries& s : network.stations)
+    if (RecordTime(s.table[0]) < RecordTime((*earliest)[0])) earliest = &s.table;
+  return *earliest;
 }
 
-// The rows --from and --to choose: from the first record at or after --from
-// (the file's first without it) to the last at or before --to after that
-// (the file's last without it), going on from the file's start.
-std::optional<RowRange> CsvRows(const FluxTable& table, const Options& o) {
-  const int from = o.from.value_or(table[0].SecondOfDay());
-  const RangeSearch found = FindRecordsInRange(table, {from, o.to.value_or(from)});
-  std::size_t first = 0, last = table.size() - 1;
-  if (o.from) {
-    while (first < table.size() && RecordTime(table[first]) < found.start) ++first;
-    if (first == table.size()) return std::nullopt;
-  }
-  if (o.to) {
-    if (!found.rows) return std::nullopt;
-    last = found.rows->last;
-  }
-  if (first > last) return std::nullopt;
-  return RowRange{first, last};
+std::string NoRecord(const FluxNetwork& network, int from, int to) {
+  const FluxTable& t = Earliest(network);
+  return "no record from " + HourMinuteSecondText(from) + " to " + HourMinuteSecondText(to) + " UT in " +
+         network.stations[0].files[0].path + (network.FileCount() > 1 ? " and the files with it" : "") +
+         " (its records run from " + HourMinuteSecondText(t[0].SecondOfDay()) + " to " +
+         HourMinuteSecondText(t.records.back().SecondOfDay()) + " UT)";
+}
+
+// The seconds --from and --to choose, going on from the first record: from
+// --from (the start without it) to the first --to after that (the end).
+SecondRange CsvSeconds(const FluxNetwork& network, const Options& o) {
+  const FluxTable& t = Earliest(network);
+  const int from = o.from.value_or(t[0].SecondOfDay());
+  const RangeSearch found = FindRecordsInRange(t, {from, o.to.value_or(from)});
+  return {o.from ? found.start : INT64_MIN, o.to ? found.end : INT64_MAX};
 }
 
 }  // namespace
 
+int PrintInfo(const Options& options) {
+  FluxFiles files;
+  if (const auto failure = files.Open(options.files)) return Fail(failure->message);
+  Print(FormatNetworkReport(files.Network()));
+  return kDone;
+}
+
 int PrintMeasurement(const Options& options) {
-  const Input in = OpenInput(options.file);
-  if (!in.error.empty()) return Fail(in.error);
-  const FluxTable& table = in.file->Table();
-  const RangeSearch found = FindRecordsInRange(table, *options.measure);
-  if (!found.rows) return Fail(NoRecord(table, in.file->GetFilePath(), options.measure->start, options.measure->end));
-  const std::string csv = MeasurementCsv(table, MeasureBurst(table, found.rows->first, found.rows->last));
-  std::fwrite(csv.data(), 1, csv.size(), stdout);
+  FluxFiles files;
+  if (const auto failure = files.Open(options.files)) return Fail(failure->message);
+  const FluxNetwork& network = files.Network();
+  const RangeSearch found = FindRecordsInRange(Earliest(network), *options.measure);
+  std::vector<StationMeasurement> measures;
+  for (const FluxSeries& s : network.stations)
+    if (const auto rows = RowsInSeconds(s.table, {found.start, found.end}))
+      measures.push_back({&s.table, MeasureBurst(s.table, rows->first, rows->last)});
+  if (measures.empty()) return Fail(NoRecord(network, options.measure->start, options.measure->end));
+  Print(options.eventsList ? EventsListLines(measures) : CsvOf(MeasurementTable(measures)));
   return kDone;
 }
 
 // Made in memory first, so that a failure leaves no file behind.
 int WriteCsv(const Options& options) {
-  const Input in = OpenInput(options.file);
-  if (!in.error.empty()) return Fail(in.error);
-  const FluxTable& table = in.file->Table();
-  const std::optional<RowRange> rows = CsvRows(table, options);
-  if (!rows)
-    return Fail(NoRecord(table, in.file->GetFilePath(), options.from.value_or(table[0].SecondOfDay()),
-                         options.to.value_or(table.records.back().SecondOfDay())));
+  FluxFiles files;
+  if (const auto failure = files.Open(options.files)) return Fail(failure->message);
+  const FluxNetwork& network = files.Network();
+  const SecondRange seconds = CsvSeconds(network, options);
+  std::vector<CsvStation> stations;
+  for (const FluxSeries& s : network.stations)
+    if (const auto rows = RowsInSeconds(s.table, seconds)) stations.push_back({&s.table, *rows});
+  if (stations.empty()) {
+    const FluxTable& t = Earliest(network);
+    return Fail(NoRecord(network, options.from.value_or(t[0].SecondOfDay()),
+                         options.to.value_or(t.records.back().SecondOfDay())));
+  }
   std::ostringstream text;
-  WriteRecordsCsv(text, table, rows->first, rows->last);
+  WriteRecordsCsv(text, stations);
   const std::string csv = text.str();
   if (options.output.empty()) {
-    std::fwrite(csv.data(), 1, csv.size(), stdout);
+    Print(csv);
     return kDone;
   }
   std::ofstream out(options.output, std::ios::binary | std::ios::trunc);
@@ -81,6 +100,28 @@ int WriteCsv(const Options& options) {
     std::remove(options.output.c_str());
     return Fail("cannot write " + options.output);
   }
+  return kDone;
+}
+
+// Each station after the first against the first, in the stations' order.
+int PrintAgreement(const Options& options) {
+  FluxFiles files;
+  if (const auto failure = files.Open(options.files)) return Fail(failure->message);
+  const FluxNetwork& network = files.Network();
+  if (network.stations.size() < 2) return Fail("the files are of one station: --agreement compares two or more");
+  const FluxTable& first = network.stations[0].table;
+  TextTable all;
+  for (std::size_t i = 1; i < network.stations.size(); ++i) {
+    const FluxTable& other = network.stations[i].table;
+    const StationAgreement a = CompareStations(first, {0, first.size() - 1}, other, {0, other.size() - 1});
+    if (a.commonSeconds == 0)
+      return Fail(std::string(StationName(other[0].Station())) + " and " + std::string(StationName(first[0].Station())) +
+                  " hold no second in common");
+    TextTable t = AgreementTable(first, other, a);
+    all.header = t.header;
+    all.rows.insert(all.rows.end(), t.rows.begin(), t.rows.end());
+  }
+  Print(CsvOf(all));
   return kDone;
 }
 

@@ -1,7 +1,8 @@
-#include "platform/qt/snapshot_window.h"
+#include "apps/snapshot/snapshot_window.h"
 
 #include <QFileInfo>
 
+#include "data/flux_files.h"
 #include "data/time_of_day.h"
 #include "data/time_search.h"
 
@@ -11,9 +12,11 @@ std::optional<QImage> SnapshotWindow::Draw() {
   viewer_.SetChannels(options_.channels);
   const QFileInfo info(QString::fromStdString(options_.file));
   const std::string pathName = info.absoluteFilePath().toStdString();
-  if (!viewer_.Open(pathName, info.fileName().toStdString())) {
+  const bool opened = options_.join ? viewer_.OpenAll(options_.files)
+                                    : viewer_.Open(pathName, info.fileName().toStdString());
+  if (!opened) {
     failures_ = viewer_.Messages();
-    if (failures_.empty()) failures_.push_back("Failed to open " + pathName);
+    if (failures_.empty()) failures_.push_back(FailedToOpenMessage(pathName));
     return std::nullopt;
   }
   const std::optional<int> index = ChosenIndex();
@@ -34,12 +37,12 @@ std::optional<QImage> SnapshotWindow::Draw() {
 // The record --index names, or the one --time finds in the open file.
 std::optional<int> SnapshotWindow::ChosenIndex() {
   if (!options_.minuteOfDay) return options_.index;
-  const FluxDataFile& file = viewer_.Dialog().m_file;
-  const TimeSearch found = FindRecordAtTime(file.Table(), *options_.minuteOfDay);
+  const FluxSeries& series = *viewer_.Dialog().ShownSeries();
+  const TimeSearch found = FindRecordAtTime(series.table, *options_.minuteOfDay);
   if (found.index) return found.index;
   failures_.push_back("no record at or after " + HourMinuteText(*options_.minuteOfDay) + " UT in " +
-                      file.GetFilePath() + " (its records run from " + HourMinuteText(found.firstMinute) + " to " +
-                      HourMinuteText(found.lastMinute) + " UT)");
+                      series.files.front().path + " (its records run from " + HourMinuteText(found.firstMinute) +
+                      " to " + HourMinuteText(found.lastMinute) + " UT)");
   return std::nullopt;
 }
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "platform/qt/scripted_viewer.h"
-#include "platform/qt/snapshot_options.h"
+#include "apps/snapshot/snapshot_options.h"
 
 namespace helvarra::snapshot {
 

@@ -10,6 +10,7 @@
 
 #include "platform/qt/qt_file_dialog.h"
 #include "platform/qt/qt_icon.h"
+#include "platform/qt/qt_overview_services.h"
 #include "platform/qt/qt_window_services.h"
 #include "resources/strings.h"
 #include "viewer/flux_viewer_app.h"
@@ -19,10 +20,11 @@ namespace {
 helvarra::CFluxViewerApp theApp;
 
 constexpr const char* kUsage =
-    "Usage: Tarrawin [FILE]\n"
+    "Usage: Tarrawin [FILE...]\n"
     "Shows the HELVARRA window for RSTN one-second solar radio flux files. With\n"
-    "FILE (a station file such as 15MAY24.APL.gz or 14MAY24.APL),\n"
-    "opens it at start as the Files button would.\n";
+    "FILE (a station file such as 15MAY24.APL.gz or 14MAY24.APL), opens it at\n"
+    "start as the Files button would; several files open together, a station's\n"
+    "files as one series and the stations on one time axis.\n";
 
 bool HasDisplay() {
   for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
@@ -32,10 +34,10 @@ bool HasDisplay() {
   return false;
 }
 
-// The file to open from the arguments Qt leaves (its own options taken out):
-// at most one, "--" ending the options. Null string: none given; false: a
-// wrong command line, already reported.
-bool FileArgument(const QStringList& arguments, QString& file) {
+// The files to open from the arguments Qt leaves (its own options taken
+// out), "--" ending the options. False: a wrong command line, already
+// reported.
+bool FileArguments(const QStringList& arguments, QStringList& files) {
   bool optionsEnded = false;
   for (qsizetype i = 1; i < arguments.size(); ++i) {
     const QString& arg = arguments[i];
@@ -44,11 +46,8 @@ bool FileArgument(const QStringList& arguments, QString& file) {
     } else if (!optionsEnded && arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
       std::fprintf(stderr, "Tarrawin: unknown option %s\n%s", qPrintable(arg), kUsage);
       return false;
-    } else if (!file.isNull()) {
-      std::fprintf(stderr, "Tarrawin: one file at a time\n%s", kUsage);
-      return false;
     } else {
-      file = arg;
+      files << arg;
     }
   }
   return true;
@@ -68,11 +67,12 @@ int main(int argc, char* argv[]) {
     return 1;
   }
   QApplication application(argc, argv);
-  QString file;
-  if (!FileArgument(QApplication::arguments(), file)) return 2;
+  QStringList files;
+  if (!FileArguments(QApplication::arguments(), files)) return 2;
   QApplication::setWindowIcon(helvarra::qt::ProgramIcon(helvarra::resources::IDR_MAINFRAME));
   helvarra::qt::QtWindowServices services;
-  if (!file.isNull()) services.OpenAtStart(helvarra::qt::ChoiceOf(file));
-  theApp.StartUp(services);
+  helvarra::qt::QtOverviewServices overview(services);
+  if (!files.isEmpty()) services.OpenAtStart(helvarra::qt::ChoicesOf(files));
+  theApp.StartUp(services, overview);
   return 0;
 }

@@ -18,7 +18,13 @@ class ClientArea : public QWidget {
 
   ClientArea(QtCanvas& canvas, Pressed pressed, SpanDrag::Spanned spanned);
 
+  // The whole of what the panel's file line shows cut short (empty: the
+  // line shows it all), as that line's tooltip.
+  void SetFileNameTip(const QString& tip) { fileNameTip_ = tip; }
+  const QString& FileNameTip() const { return fileNameTip_; }
+
  protected:
+  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
@@ -29,6 +35,7 @@ class ClientArea : public QWidget {
   Pressed pressed_;
   SpanDrag::Spanned spanned_;
   SpanDrag drag_{*this};
+  QString fileNameTip_;
 };
 
 }  // namespace helvarra::qt

@@ -30,7 +30,7 @@ QString QtNameFilter(const QString& description, const QString& pattern) {
 void SetUpOpenFileDialog(QFileDialog& dialog, std::string_view filter) {
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
-  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setFileMode(QFileDialog::ExistingFiles);
   dialog.setOption(QFileDialog::HideNameFilterDetails);
   QStringList names;
   for (const auto& [description, pattern] : ParseFilter(filter)) names << QtNameFilter(description, pattern);
@@ -38,11 +38,19 @@ void SetUpOpenFileDialog(QFileDialog& dialog, std::string_view filter) {
   if (!names.isEmpty()) dialog.selectNameFilter(names.front());
 }
 
-std::optional<ChosenFile> RunOpenFileDialog(QWidget* parent, std::string_view filter) {
-  QFileDialog dialog(parent, QObject::tr("Open"), QDir::currentPath());
+std::optional<std::vector<ChosenFile>> RunOpenFileDialog(QWidget* parent, std::string_view filter,
+                                                         std::string_view folder) {
+  const QString start = QString::fromUtf8(folder.data(), static_cast<qsizetype>(folder.size()));
+  QFileDialog dialog(parent, QObject::tr("Open"), start.isEmpty() || !QDir(start).exists() ? QDir::currentPath() : start);
   SetUpOpenFileDialog(dialog, filter);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  return ChoiceOf(dialog.selectedFiles().front());
+  return ChoicesOf(dialog.selectedFiles());
+}
+
+std::vector<ChosenFile> ChoicesOf(const QStringList& paths) {
+  std::vector<ChosenFile> files;
+  for (const QString& p : paths) files.push_back(ChoiceOf(p));
+  return files;
 }
 
 ChosenFile ChoiceOf(const QString& path) {

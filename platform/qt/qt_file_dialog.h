@@ -1,6 +1,6 @@
 #pragma once
-// The open-file dialog: the viewer's filter entries, opening in the current
-// directory; the typed name need not exist.
+// The open-file dialog: the viewer's filter entries, opening in the folder
+// it is given (the last file's); one file or several may be chosen.
 
 #include <QFileDialog>
 #include <QStringList>
@@ -21,13 +21,15 @@ std::vector<std::pair<QString, QString>> ParseFilter(std::string_view filter);
 // them (letter case ignored; "*.*" is every file, with or without a dot).
 QString QtNameFilter(const QString& description, const QString& pattern);
 
-// The open dialog as the viewer shows it: open mode, the typed name need not
-// exist, the filter's entries with the first one chosen.
+// The open dialog as the viewer shows it: open mode, existing files, one or
+// several, the filter's entries with the first one chosen.
 void SetUpOpenFileDialog(QFileDialog& dialog, std::string_view filter);
-std::optional<ChosenFile> RunOpenFileDialog(QWidget* parent, std::string_view filter);
+std::optional<std::vector<ChosenFile>> RunOpenFileDialog(QWidget* parent, std::string_view filter,
+                                                         std::string_view folder);
 
 // A file named by the user (in the dialog, on the command line, by a drop)
 // as the viewer takes it: its full path and its name without the folder.
 ChosenFile ChoiceOf(const QString& path);
+std::vector<ChosenFile> ChoicesOf(const QStringList& paths);
 
 }  // namespace helvarra::qt

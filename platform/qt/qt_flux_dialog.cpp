@@ -14,6 +14,7 @@
 
 #include "chart/chart_layout.h"
 #include "platform/qt/qt_channel_check_box.h"
+#include "platform/qt/qt_command_keys.h"
 #include "platform/qt/qt_dialog_look.h"
 #include "platform/qt/qt_dialog_units.h"
 #include "platform/qt/qt_file_dialog.h"
@@ -30,13 +31,14 @@ bool InPlot(const QPoint& p) {
   return p.x() >= kPlotRect.left && p.x() < kPlotRect.right && p.y() >= kPlotRect.top && p.y() < kPlotRect.bottom;
 }
 
-// The file a drop carries: the first local file of its list, one file at a
-// time as with "&Files".
-QString DroppedFile(const QMimeData* data) {
-  if (data == nullptr) return {};
+// The files a drop carries: the local files of its list, opened together as
+// if chosen together with "&Files".
+QStringList DroppedFiles(const QMimeData* data) {
+  QStringList files;
+  if (data == nullptr) return files;
   for (const QUrl& url : data->urls())
-    if (url.isLocalFile()) return url.toLocalFile();
-  return {};
+    if (url.isLocalFile()) files << url.toLocalFile();
+  return files;
 }
 
 // Alt+Space opens the window menu, whichever control has the focus; a push
@@ -72,10 +74,6 @@ FluxDialog::FluxDialog(QtCanvas& canvas, Deliver deliver, ControlBackground cont
   ApplyDialogLook(*this);
   FitToScreen();
 
-  // Ctrl+D: the day overview, as its window-menu entry.
-  auto* overview = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), this);
-  connect(overview, &QShortcut::activated, this,
-          [this] { Send({.kind = EventKind::SystemCommand, .command = resources::IDM_DAYOVERVIEW}); });
   windowMenu_.addAction(tr("Mi&nimise"), this,
                         [this] { Send({.kind = EventKind::SystemCommand, .command = SC_MINIMIZE}); });
   windowMenu_.addAction(tr("&Close"), this, [this] { Send({.kind = EventKind::SystemCommand, .command = SC_CLOSE}); });
@@ -200,19 +198,18 @@ void FluxDialog::keyPressEvent(QKeyEvent* event) {
 }
 
 void FluxDialog::dragEnterEvent(QDragEnterEvent* event) {
-  if (!DroppedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+  if (!DroppedFiles(event->mimeData()).isEmpty()) event->acceptProposedAction();
 }
 
 void FluxDialog::dragMoveEvent(QDragMoveEvent* event) {
-  if (!DroppedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+  if (!DroppedFiles(event->mimeData()).isEmpty()) event->acceptProposedAction();
 }
 
 void FluxDialog::dropEvent(QDropEvent* event) {
-  const QString file = DroppedFile(event->mimeData());
-  if (file.isEmpty()) return;
+  const QStringList files = DroppedFiles(event->mimeData());
+  if (files.isEmpty()) return;
   event->acceptProposedAction();
-  const ChosenFile choice = ChoiceOf(file);
-  Send({.kind = EventKind::OpenDocument, .pathName = choice.pathName, .fileName = choice.fileName});
+  Send({.kind = EventKind::OpenDocument, .files = ChoicesOf(files)});
 }
 
 void FluxDialog::changeEvent(QEvent* event) {
@@ -233,5 +230,22 @@ QImage FluxDialog::Picture() {
 }
 
 void FluxDialog::ShowWindowMenu(const QPoint& globalPos) { windowMenu_.popup(globalPos); }
+
+void FluxDialog::AddCommand(const QString& text, unsigned command) {
+  QAction* action = windowMenu_.addAction(text);
+  action->setShortcuts(CommandKeys(command));
+  addAction(action);  // its keys work wherever the focus is in the window
+  connect(action, &QAction::triggered, this, [this, command] { Send({.kind = EventKind::SystemCommand, .command = command}); });
+  commands_[command] = action;
+}
+
+void FluxDialog::EnableCommand(unsigned command, bool enabled) {
+  if (QAction* action = Command(command)) action->setEnabled(enabled);
+}
+
+QAction* FluxDialog::Command(unsigned command) const {
+  const auto found = commands_.find(command);
+  return found == commands_.end() ? nullptr : found->second;
+}
 
 }  // namespace helvarra::qt

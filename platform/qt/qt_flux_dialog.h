@@ -30,10 +30,15 @@ class FluxDialog : public QDialog {
 
   QWidget* Control(int id) const;
   // The client area, where the chart is drawn and clicked on.
-  QWidget* Client() const { return client_; }
+  ClientArea* Client() const { return client_; }
   QSlider* Slider() const { return slider_; }
   QMenu& WindowMenu() { return windowMenu_; }
   void ShowWindowMenu(const QPoint& globalPos);
+  // A window-menu item for a command, with the keys that choose it too
+  // (platform/qt/qt_command_keys.h), and its offering or greying out.
+  void AddCommand(const QString& text, unsigned command);
+  void EnableCommand(unsigned command, bool enabled);
+  QAction* Command(unsigned command) const;
   // Ends the modal run with a code, without asking the viewer.
   void EndWith(int code) { QDialog::done(code); }
   // The window's paint request: the frame painter runs once for it.
@@ -67,6 +72,7 @@ class FluxDialog : public QDialog {
   ClientArea* client_ = nullptr;
   QScrollArea* scroll_ = nullptr;
   std::map<int, QWidget*> controls_;
+  std::map<unsigned, QAction*> commands_;
   QSlider* slider_ = nullptr;
   QMenu windowMenu_;
   PaintRequest paintRequest_{*this, [this] { Send({.kind = EventKind::Paint}); }};

@@ -1,67 +1,90 @@
-// The window services of the day overview: its window opened and raised,
-// retitled and repainted, surfaces on its picture, the measurement table,
-// the clipboard and the file an export goes to.
+#include "platform/qt/qt_overview_services.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
+#include <QMessageBox>
 
-#include "platform/qt/qt_window_services.h"
 #include "platform/qt/qt_window_surface.h"
 
 namespace helvarra::qt {
+namespace {
 
-void QtWindowServices::ShowOverview(DialogEvents& events, std::string_view title) {
-  if (!overview_) overview_ = std::make_unique<OverviewWindow>(events);
+QString ToQString(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+}  // namespace
+
+QtOverviewServices::QtOverviewServices(QtWindowServices& main) : main_(main) {
+  main_.mainWindowClosed = [this] { window_.reset(); };
+}
+
+QtOverviewServices::~QtOverviewServices() { main_.mainWindowClosed = nullptr; }
+
+void QtOverviewServices::ShowOverview(DialogEvents& events, std::string_view title) {
+  const bool made = !window_;
+  if (made) window_ = std::make_unique<OverviewWindow>(events);
   RetitleOverview(title);
-  overview_->show();
-  overview_->raise();
-  overview_->activateWindow();
-  overview_->RequestPaint();
+  if (made) window_->PlaceBeside(main_.MainWindow());
+  window_->show();
+  window_->raise();
+  window_->activateWindow();
+  window_->RequestPaint();
 }
 
-void QtWindowServices::RetitleOverview(std::string_view title) {
-  if (overview_) overview_->setWindowTitle(QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())));
+void QtOverviewServices::RetitleOverview(std::string_view title) {
+  if (window_) window_->setWindowTitle(ToQString(title));
 }
 
-void QtWindowServices::RepaintOverview() {
-  if (overview_ && overview_->isVisible()) overview_->RequestPaint();
+void QtOverviewServices::RepaintOverview() {
+  if (window_ && window_->isVisible()) window_->RequestPaint();
 }
 
-std::unique_ptr<DrawingSurface> QtWindowServices::AcquireOverviewSurface() {
+std::unique_ptr<DrawingSurface> QtOverviewServices::AcquireOverviewSurface() {
   static QtCanvas none(QSize(1, 1));  // the overview closed: a surface that shows nowhere
-  return std::make_unique<QtWindowSurface>(overview_ ? overview_->Canvas() : none);
+  return std::make_unique<QtWindowSurface>(window_ ? window_->Canvas() : none);
 }
 
-void QtWindowServices::ReleaseOverviewSurface(std::unique_ptr<DrawingSurface> surface) {
+void QtOverviewServices::ReleaseOverviewSurface(std::unique_ptr<DrawingSurface> surface) {
   surface.reset();
-  if (!overview_) return;
-  overview_->Canvas().Finish();
-  overview_->Picture().update();
+  if (!window_) return;
+  window_->Canvas().Finish();
+  window_->Picture().update();
 }
 
-Size QtWindowServices::GetOverviewSize() const {
-  if (!overview_) return {1, 1};
-  const QSize size = overview_->Canvas().Image().size();
+Size QtOverviewServices::GetOverviewSize() const {
+  if (!window_) return {1, 1};
+  const QSize size = window_->Canvas().Image().size();
   return {size.width(), size.height()};
 }
 
-void QtWindowServices::ShowMeasurement(std::string_view csv) {
-  if (overview_) overview_->ShowCsv(QString::fromUtf8(csv.data(), static_cast<qsizetype>(csv.size())));
+void QtOverviewServices::ShowMeasurement(const TextTable& table) {
+  if (window_) window_->ShowTable(table);
 }
 
-void QtWindowServices::SetClipboardText(std::string_view text) {
-  QApplication::clipboard()->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+void QtOverviewServices::EnableOverviewButtons(bool copy, bool exportCsv) {
+  if (window_) window_->EnableButtons(copy, exportCsv);
 }
 
-std::optional<std::string> QtWindowServices::ChooseSaveFile(std::string_view suggestedName) {
+void QtOverviewServices::SetClipboardText(std::string_view text) { QApplication::clipboard()->setText(ToQString(text)); }
+
+std::optional<std::string> QtOverviewServices::ChooseSaveFile(std::string_view suggestedName) {
   if (saveChooser) return saveChooser(suggestedName);
-  const QString path = QFileDialog::getSaveFileName(
-      overview_.get(), QStringLiteral("Export CSV"),
-      QString::fromUtf8(suggestedName.data(), static_cast<qsizetype>(suggestedName.size())),
-      QStringLiteral("CSV files (*.csv);;All Files (*)"), nullptr, QFileDialog::DontUseNativeDialog);
+  const QString path =
+      QFileDialog::getSaveFileName(window_.get(), QStringLiteral("Export CSV"), ToQString(suggestedName),
+                                   QStringLiteral("CSV files (*.csv);;All Files (*)"), nullptr,
+                                   QFileDialog::DontUseNativeDialog);
   if (path.isEmpty()) return std::nullopt;
   return path.toStdString();
+}
+
+void QtOverviewServices::ShowOverviewWarning(std::string_view text) {
+  if (warningShown) {
+    warningShown(std::string(text));
+    return;
+  }
+  QMessageBox box(QMessageBox::Warning, QtWindowServices::ApplicationName(), ToQString(text), QMessageBox::Ok,
+                  window_.get());
+  box.exec();
 }
 
 }  // namespace helvarra::qt

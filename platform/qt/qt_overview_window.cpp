@@ -6,6 +6,9 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QGuiApplication>
+#include <QScreen>
+#include <algorithm>
 #include <QVBoxLayout>
 
 #include "platform/qt/qt_dialog_look.h"
@@ -70,7 +73,9 @@ OverviewWindow::OverviewWindow(DialogEvents& events) : events_(events) {
     auto* button = new QPushButton(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())), this);
     button->setObjectName(QStringLiteral("control%1").arg(id));
     connect(button, &QPushButton::clicked, this, [this, id = id] { Send({.kind = EventKind::Command, .id = id}); });
+    button->setEnabled(false);  // until there is something to copy or export
     buttons->addWidget(button);
+    (id == res::IDC_OVERVIEW_COPY ? copy_ : export_) = button;
   }
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(picture_, 3);
@@ -92,15 +97,36 @@ void OverviewWindow::keyPressEvent(QKeyEvent* event) {
   QWidget::keyPressEvent(event);
 }
 
-void OverviewWindow::ShowCsv(const QString& csv) {
-  const QStringList lines = csv.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-  table_->setRowCount(lines.size() > 1 ? static_cast<int>(lines.size() - 1) : 0);
-  if (!lines.isEmpty()) table_->setHorizontalHeaderLabels(lines.front().split(QLatin1Char(',')));
-  for (qsizetype r = 1; r < lines.size(); ++r) {
-    const QStringList cells = lines[r].split(QLatin1Char(','));
-    for (qsizetype c = 0; c < cells.size() && c < 8; ++c)
-      table_->setItem(static_cast<int>(r - 1), static_cast<int>(c), new QTableWidgetItem(cells[c]));
-  }
+void OverviewWindow::ShowTable(const TextTable& table) {
+  QStringList header;
+  for (const std::string& h : table.header) header << QString::fromStdString(h);
+  table_->clearContents();
+  table_->setColumnCount(static_cast<int>(header.size()));
+  table_->setHorizontalHeaderLabels(header);
+  table_->setRowCount(static_cast<int>(table.rows.size()));
+  for (std::size_t r = 0; r < table.rows.size(); ++r)
+    for (std::size_t c = 0; c < table.rows[r].size(); ++c)
+      table_->setItem(static_cast<int>(r), static_cast<int>(c),
+                      new QTableWidgetItem(QString::fromStdString(table.rows[r][c])));
+}
+
+void OverviewWindow::EnableButtons(bool copy, bool exportCsv) {
+  copy_->setEnabled(copy);
+  export_->setEnabled(exportCsv);
+}
+
+void OverviewWindow::PlaceBeside(const QWidget* main) {
+  const QScreen* screen = main != nullptr ? main->screen() : QGuiApplication::primaryScreen();
+  if (screen == nullptr) return;
+  const QRect area = screen->availableGeometry();
+  QRect frame(QPoint(0, 0), size().boundedTo(area.size()));
+  const QRect beside = main != nullptr ? main->frameGeometry() : area;
+  frame.moveTopLeft(beside.topRight() + QPoint(1, 0));
+  if (!area.contains(frame)) frame.moveTopLeft(beside.topLeft());
+  frame.moveLeft(std::clamp(frame.left(), area.left(), area.right() - frame.width() + 1));
+  frame.moveTop(std::clamp(frame.top(), area.top(), area.bottom() - frame.height() + 1));
+  resize(frame.size());
+  move(frame.topLeft());
 }
 
 }  // namespace helvarra::qt

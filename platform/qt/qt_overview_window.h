@@ -5,6 +5,7 @@
 // and "Export CSV...". A click on the picture, a drag across it, the buttons
 // and every resize become events for the viewer's overview.
 
+#include <QPushButton>
 #include <QTableWidget>
 #include <QWidget>
 #include <functional>
@@ -12,6 +13,7 @@
 #include "platform/qt/qt_canvas.h"
 #include "platform/qt/qt_paint_request.h"
 #include "platform/qt/qt_span_drag.h"
+#include "analysis/text_table.h"
 #include "viewer/window_event.h"
 
 namespace helvarra::qt {
@@ -43,8 +45,12 @@ class OverviewWindow : public QWidget {
   QTableWidget& Table() { return *table_; }
   // The picture drawn again by the viewer, once the events queued now have run.
   void RequestPaint() { paintRequest_.Ask(); }
-  // The measurement's CSV shown as the table (empty: an empty table).
-  void ShowCsv(const QString& csv);
+  // The measurement's table: its header and its rows of cells.
+  void ShowTable(const TextTable& table);
+  void EnableButtons(bool copy, bool exportCsv);
+  // Placed beside the main window where the screen has room, else over it,
+  // inside the screen's available area.
+  void PlaceBeside(const QWidget* main);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;  // Escape closes it
@@ -56,6 +62,8 @@ class OverviewWindow : public QWidget {
   QtCanvas canvas_{QSize(1200, 400)};
   OverviewPicture* picture_ = nullptr;
   QTableWidget* table_ = nullptr;
+  QPushButton* copy_ = nullptr;
+  QPushButton* export_ = nullptr;
   PaintRequest paintRequest_{*this, [this] { Send({.kind = EventKind::Paint}); }};
 };
 

@@ -71,7 +71,7 @@ FluxDialog& QtWindowServices::OpenMainWindow(DialogEvents* events) {
 void QtWindowServices::CloseMainWindow() {
   timer_.stop();
   canvas_.SetPictureSource({});
-  overview_.reset();
+  if (mainWindowClosed) mainWindowClosed();
   dialog_.reset();
   events_ = nullptr;
 }
@@ -97,12 +97,10 @@ EventResult QtWindowServices::Deliver(const WindowEvent& event) {
   EventResult result = events_->Dispatch(event);
   if (!result.routed) DefaultFor(event);
   dispatching_.pop_back();
-  if (event.kind == EventKind::Paint && openAtStart_ && dialog_) {
-    const ChosenFile file = *openAtStart_;
-    openAtStart_.reset();
-    QTimer::singleShot(0, dialog_.get(), [this, file] {
-      Deliver({.kind = EventKind::OpenDocument, .pathName = file.pathName, .fileName = file.fileName});
-    });
+  if (event.kind == EventKind::Paint && !openAtStart_.empty() && dialog_) {
+    std::vector<ChosenFile> files = std::exchange(openAtStart_, {});
+    QTimer::singleShot(0, dialog_.get(),
+                       [this, files] { Deliver({.kind = EventKind::OpenDocument, .files = files}); });
   }
   return result;
 }
@@ -157,9 +155,10 @@ void QtWindowServices::StartTimer() { timer_.start(); }
 
 void QtWindowServices::StopTimer() { timer_.stop(); }
 
-std::optional<ChosenFile> QtWindowServices::ChooseOpenFile(std::string_view filter) {
-  if (fileChooser) return fileChooser(filter);
-  return RunOpenFileDialog(dialog_.get(), filter);
+std::optional<std::vector<ChosenFile>> QtWindowServices::ChooseOpenFiles(std::string_view filter,
+                                                                         std::string_view folder) {
+  if (fileChooser) return fileChooser(filter, folder);
+  return RunOpenFileDialog(dialog_.get(), filter, folder);
 }
 
 std::optional<ChosenPrinter> QtWindowServices::ChoosePrinter() {
@@ -189,9 +188,15 @@ void QtWindowServices::AppendSystemMenuSeparator() {
 }
 
 void QtWindowServices::AppendSystemMenuItem(std::string_view text, unsigned command) {
-  if (!dialog_) return;
-  dialog_->WindowMenu().addAction(ToQString(text), dialog_.get(),
-                                  [this, command] { Deliver({.kind = EventKind::SystemCommand, .command = command}); });
+  if (dialog_) dialog_->AddCommand(ToQString(text), command);
+}
+
+void QtWindowServices::EnableSystemMenuItem(unsigned command, bool enabled) {
+  if (dialog_) dialog_->EnableCommand(command, enabled);
+}
+
+void QtWindowServices::SetFileNameTip(std::string_view text) {
+  if (dialog_) dialog_->Client()->SetFileNameTip(ToQString(text));
 }
 
 void QtWindowServices::SetWindowIcon(const Icon& icon) {

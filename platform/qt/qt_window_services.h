@@ -1,7 +1,8 @@
 #pragma once
-// The viewer's window services on Qt: the main dialog and the About box,
+// The main window's services on Qt: the main dialog and the About box,
 // their controls, the browse timer, the file and print dialogs and the
-// message boxes, and the surfaces on the window's backing image.
+// message boxes, and the surfaces on the window's backing image. The day
+// overview's are platform/qt/qt_overview_services.h.
 
 #include <QTimer>
 #include <functional>
@@ -10,7 +11,6 @@
 
 #include "platform/qt/qt_canvas.h"
 #include "platform/qt/qt_flux_dialog.h"
-#include "platform/qt/qt_overview_window.h"
 #include "viewer/window_services.h"
 
 namespace helvarra::qt {
@@ -30,7 +30,7 @@ class QtWindowServices : public WindowServices {
   void SetSliderMax(int maximum) override;
   void StartTimer() override;
   void StopTimer() override;
-  std::optional<ChosenFile> ChooseOpenFile(std::string_view filter) override;
+  std::optional<std::vector<ChosenFile>> ChooseOpenFiles(std::string_view filter, std::string_view folder) override;
   std::optional<ChosenPrinter> ChoosePrinter() override;
   void ShowWarning(std::string_view text) override;
   void ShowMessage(std::string_view text) override;
@@ -38,18 +38,11 @@ class QtWindowServices : public WindowServices {
   bool HasSystemMenu() const override { return true; }
   void AppendSystemMenuSeparator() override;
   void AppendSystemMenuItem(std::string_view text, unsigned command) override;
+  void EnableSystemMenuItem(unsigned command, bool enabled) override;
+  void SetFileNameTip(std::string_view text) override;
   void SetWindowIcon(const Icon& icon) override;
   Colour GetActiveBorderColour() const override;
   void DefaultHandling() override;
-  void ShowOverview(DialogEvents& events, std::string_view title) override;
-  void RetitleOverview(std::string_view title) override;
-  void RepaintOverview() override;
-  std::unique_ptr<DrawingSurface> AcquireOverviewSurface() override;
-  void ReleaseOverviewSurface(std::unique_ptr<DrawingSurface> surface) override;
-  Size GetOverviewSize() const override;
-  void ShowMeasurement(std::string_view csv) override;
-  void SetClipboardText(std::string_view text) override;
-  std::optional<std::string> ChooseSaveFile(std::string_view suggestedName) override;
 
   std::unique_ptr<DrawingSurface> AcquireWindowSurface() override;
   int ReleaseWindowSurface(std::unique_ptr<DrawingSurface> surface) override;
@@ -65,19 +58,19 @@ class QtWindowServices : public WindowServices {
   FluxDialog& OpenMainWindow(DialogEvents* events);
   void CloseMainWindow();
   FluxDialog* MainWindow() const { return dialog_.get(); }
-  OverviewWindow* Overview() const { return overview_.get(); }
   QtCanvas& Canvas() { return canvas_; }
   // Delivers an event to the viewer as the window would.
   EventResult Deliver(const WindowEvent& event);
-  // A file to open once the main window has been painted for the first time,
-  // as if chosen with "&Files" then (the file named on the command line).
-  void OpenAtStart(const ChosenFile& file) { openAtStart_ = file; }
+  // Files to open once the main window has been painted for the first time,
+  // as if chosen together with "&Files" then (those named on the command line).
+  void OpenAtStart(std::vector<ChosenFile> files) { openAtStart_ = std::move(files); }
+  // Told when the main window closes (the overview goes with it).
+  std::function<void()> mainWindowClosed;
   bool TimerRunning() const { return timer_.isActive(); }
 
   // Seams in place of the modal dialogs, for tests and scripted runs.
-  std::function<std::optional<ChosenFile>(std::string_view filter)> fileChooser;
+  std::function<std::optional<std::vector<ChosenFile>>(std::string_view filter, std::string_view folder)> fileChooser;
   std::function<std::optional<ChosenPrinter>()> printerChooser;
-  std::function<std::optional<std::string>(std::string_view suggestedName)> saveChooser;
   enum class MessageKind { Warning, Message, Error };
   std::function<void(MessageKind, const std::string&)> messageShown;
 
@@ -92,12 +85,11 @@ class QtWindowServices : public WindowServices {
   QtCanvas canvas_;
   QtCanvas iconCanvas_;
   std::unique_ptr<FluxDialog> dialog_;
-  std::unique_ptr<OverviewWindow> overview_;
   DialogEvents* events_ = nullptr;
   std::vector<WindowEvent> dispatching_;  // innermost last
   QTimer timer_;
   int surfacesHeld_ = 0;
-  std::optional<ChosenFile> openAtStart_;
+  std::vector<ChosenFile> openAtStart_;
 };
 
 }  // namespace helvarra::qt

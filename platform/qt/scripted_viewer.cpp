@@ -6,6 +6,7 @@
 #include <QSlider>
 
 #include "chart/chart_layout.h"
+#include "platform/qt/qt_file_dialog.h"
 #include "resources/dialog_templates.h"
 
 namespace helvarra::qt {
@@ -40,12 +41,23 @@ void ScriptedViewer::Click(int controlId) {
 }
 
 bool ScriptedViewer::Open(const std::string& path, const std::string& fileName) {
-  services_.fileChooser = [path, fileName](std::string_view) {
-    return std::optional<ChosenFile>(ChosenFile{path, fileName});
+  services_.fileChooser = [path, fileName](std::string_view, std::string_view) {
+    return std::optional<std::vector<ChosenFile>>({ChosenFile{path, fileName}});
   };
   Click(res::IDC_FILES);
   Settle();
-  return dlg_.m_bFileLoaded == 1;
+  return dlg_.IsFileLoaded();
+}
+
+bool ScriptedViewer::OpenAll(const std::vector<std::string>& paths) {
+  QStringList files;
+  for (const std::string& p : paths) files << QString::fromStdString(p);
+  services_.fileChooser = [chosen = ChoicesOf(files)](std::string_view, std::string_view) {
+    return std::optional<std::vector<ChosenFile>>(chosen);
+  };
+  Click(res::IDC_FILES);
+  Settle();
+  return dlg_.IsFileLoaded();
 }
 
 void ScriptedViewer::SetChannels(const std::array<bool, kChannelCount>& shown) {
@@ -67,11 +79,11 @@ int ScriptedViewer::ReleaseSliderAt(int index) {
 bool ScriptedViewer::BrowseToEnd() {
   Click(res::IDC_BROWSE);
   services_.StopTimer();  // the steps are run here, not by the clock
-  const long limit = 10L + dlg_.m_nRecordCount / 60;
-  for (long tick = 0; dlg_.m_bBrowsing == 1 && tick < limit && messages_.empty(); ++tick)
+  const long limit = 10L + dlg_.RecordCount() / 60;
+  for (long tick = 0; dlg_.IsBrowsing() && tick < limit && messages_.empty(); ++tick)
     services_.Deliver({.kind = EventKind::TimerTick, .id = 1});
   Settle();
-  return dlg_.m_bBrowsing == 0;
+  return !dlg_.IsBrowsing();
 }
 
 QImage ScriptedViewer::Picture(bool wholeWindow) {

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/qt/qt_overview_services.h"
 #include "platform/qt/qt_window_services.h"
 #include "viewer/flux_viewer_dlg.h"
 
@@ -30,6 +31,8 @@ class ScriptedViewer : public DialogEvents {
 
   // "&Files" with the file chosen; true if it is open and drawn.
   bool Open(const std::string& path, const std::string& fileName);
+  // "&Files" with several files chosen together; true if they are open and drawn.
+  bool OpenAll(const std::vector<std::string>& paths);
   // Each channel's check box clicked where its mark differs.
   void SetChannels(const std::array<bool, kChannelCount>& shown);
   // The slider moved to the record and let go; returns where it stood, held
@@ -46,6 +49,7 @@ class ScriptedViewer : public DialogEvents {
 
   CFluxViewerDlg& Dialog() { return dlg_; }
   QtWindowServices& Services() { return services_; }
+  QtOverviewServices& OverviewServices() { return overview_; }
   FluxDialog& Window() { return *services_.MainWindow(); }
   const std::vector<std::string>& Messages() const { return messages_; }
   void ClearMessages() { messages_.clear(); }
@@ -56,7 +60,8 @@ class ScriptedViewer : public DialogEvents {
 
  private:
   QtWindowServices services_;
-  CFluxViewerDlg dlg_{services_};
+  QtOverviewServices overview_{services_};
+  CFluxViewerDlg dlg_{services_, overview_};
   std::vector<std::string> messages_;
   int paints_ = 0;
 };

@@ -45,7 +45,13 @@ PixelSurface Draw(const FluxTable& table, std::optional<RowRange> shaded = {}, s
   ChartStyle style;
   MakeChartFonts(style, s);
   MakeChartColours(style, kBackground);
-  DrawDayOverview(s, style, {table, kPicture, {true}, shaded, selected});
+  OverviewRequest request;
+  request.strips = {{&table, ""}};
+  request.size = kPicture;
+  request.shown = {true};
+  request.shaded = SecondsOfRows(table, shaded);
+  request.selected = SecondsOfRows(table, selected);
+  DrawDayOverview(s, style, request);
   return s;
 }
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "chart/trace_plotter.h"
+#include "data/record_time.h"
 #include "tests/support/recording_surface.h"
 
 namespace helvarra::test {
@@ -28,13 +29,13 @@ struct Stroke {
 
 constexpr Colour kBackground = 0xC8D0D4;
 
-// A record at a second of the day, channel 0 at a value and the others at 100.
+// A record at a second of 15 March 2024 (of the 16th from 86400 on), channel 0 at a value and the others at 100.
 FluxRecord At(int second, int value0 = 100) {
   FluxRecord r;
   r.station = {'A', 'P', 'L', 'M'};
   r.year = 2024;
   r.month = 3;
-  r.day = 15;
+  r.day = static_cast<std::uint8_t>(15 + second / 86400);  // on over midnight
   r.hour = static_cast<std::uint8_t>(second / 3600 % 24);
   r.minute = static_cast<std::uint8_t>(second / 60 % 60);
   r.second = static_cast<std::uint8_t>(second % 60);
@@ -46,7 +47,7 @@ FluxRecord At(int h, int m, int s, int value0) { return At(h * 3600 + m * 60 + s
 // Records one a second from a second of the day, over midnight if need be.
 std::vector<FluxRecord> Series(int firstSecond, int count) {
   std::vector<FluxRecord> records;
-  for (int i = 0; i < count; ++i) records.push_back(At((firstSecond + i) % 86400));
+  for (int i = 0; i < count; ++i) records.push_back(At(firstSecond + i));
   return records;
 }
 
@@ -62,7 +63,7 @@ class ChartWindowTest : public ::testing::Test {
     std::array<bool, kChannelCount> shown{};
     for (int k : channels) shown[static_cast<std::size_t>(k)] = true;
     log.clear();
-    return DrawChartWindow(surface, style, {table, 0, table[0], StartMinuteOf(table[0]), shown});
+    return DrawChartWindow(surface, style, {table, WindowStartOf(table[0]), 0, table[0], shown});
   }
   std::vector<Stroke> Strokes() const {
     std::vector<Stroke> out;

@@ -68,22 +68,23 @@ class ArchiveVariantTest : public QtViewerTest, public ::testing::WithParamInter
   std::string Path() const { return (dir / (std::string(GetParam().name) + ".apl.gz")).string(); }
   void CheckOpened() {
     ASSERT_TRUE(messages.empty()) << messages.front();
-    EXPECT_EQ(dlg.m_bFileLoaded, 1);
-    EXPECT_EQ(dlg.m_nRecordCount, 3700);
-    EXPECT_EQ(dlg.m_strStartDate, "14-05-24 ");
-    EXPECT_EQ(dlg.m_strStartTime, "23:50 UT ");
-    EXPECT_EQ(dlg.m_strEndDate, "15-05-24 ");
-    EXPECT_EQ(dlg.m_strEndTime, "00:51 UT ");
+    EXPECT_EQ(dlg.IsFileLoaded(), 1);
+    EXPECT_EQ(dlg.RecordCount(), 3700);
+    EXPECT_EQ(dlg.Panel().startDate, "14-05-24 ");
+    EXPECT_EQ(dlg.Panel().startTime, "23:50 UT ");
+    EXPECT_EQ(dlg.Panel().endDate, "15-05-24 ");
+    EXPECT_EQ(dlg.Panel().endTime, "00:51 UT ");
   }
   // In a window of its own, gone before the next.
   void OpensWhenNamedOnTheCommandLine(const QString& path) {
     qt::QtWindowServices atStart;
-    CFluxViewerDlg started{atStart};
-    atStart.OpenAtStart(qt::ChoiceOf(path));
+    qt::QtOverviewServices atStartOverview{atStart};
+    CFluxViewerDlg started{atStart, atStartOverview};
+    atStart.OpenAtStart({qt::ChoiceOf(path)});
     atStart.OpenMainWindow(&started);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return started.m_bFileLoaded == 1; }, 2000));
-    EXPECT_EQ(started.m_nRecordCount, 3700);
-    EXPECT_EQ(started.m_strFileName, std::filesystem::path(Path()).filename().string());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return started.IsFileLoaded() == 1; }, 2000));
+    EXPECT_EQ(started.RecordCount(), 3700);
+    EXPECT_EQ(started.FileName(), std::filesystem::path(Path()).filename().string());
     atStart.CloseMainWindow();
   }
 };
@@ -98,29 +99,29 @@ TEST_P(ArchiveVariantTest, OpensDrawsBrowsesReadsOutAndPrints) {
   // colour, the station by its archive code.
   OpenPath(Path(), std::filesystem::path(Path()).filename().string());
   CheckOpened();
-  EXPECT_EQ(dlg.m_nStartMinute, 23 * 60 + 51);
-  EXPECT_GT(CountColour({80, 10, 680, 510}, dlg.m_style.m_crChannel[7]), 100);
+  EXPECT_EQ(dlg.StartMinute(), 23 * 60 + 51);
+  EXPECT_GT(CountColour({80, 10, 680, 510}, dlg.Style().m_crChannel[7]), 100);
   EXPECT_TRUE(ShowsLarge(690, 10, "Learmonth     "));
 
   // A value beyond the fields' old six characters reaches the top of the
   // plot, as its full value does: row 100 log10(2000307) - 69 is above it.
   int top = 0;
-  for (int x = 80; x < 680; ++x) top += Pixel(x, 10) == dlg.m_style.m_crChannel[7];
+  for (int x = 80; x < 680; ++x) top += Pixel(x, 10) == dlg.Style().m_crChannel[7];
   EXPECT_GT(top, 0);
 
   // The read-out on the trace; then a browse to the end of the file.
   QPoint hit(-1, -1);
   for (int x = 200; x < 600 && hit.x() < 0; ++x)
     for (int y = 10; y < 510 && hit.x() < 0; ++y)
-      if (Pixel(x, y) == dlg.m_style.m_crChannel[7]) hit = QPoint(x, y);
+      if (Pixel(x, y) == dlg.Style().m_crChannel[7]) hit = QPoint(x, y);
   ASSERT_GE(hit.x(), 0);
   dlg.Dispatch({.kind = EventKind::LeftButtonDown, .x = hit.x(), .y = hit.y()});
-  EXPECT_TRUE(Shows(690, 80, "15400 MHZ", dlg.m_style.m_fontSmall, dlg.m_style.m_crText));
+  EXPECT_TRUE(Shows(690, 80, "15400 MHZ", dlg.Style().m_fontSmall, dlg.Style().m_crText));
   dlg.Dispatch({.kind = EventKind::Command, .id = resources::IDC_BROWSE});
   int ticks = 0;
-  for (; dlg.m_bBrowsing == 1 && ticks < 10; ++ticks) services.Deliver({.kind = EventKind::TimerTick, .id = 1});
+  for (; dlg.IsBrowsing() == 1 && ticks < 10; ++ticks) services.Deliver({.kind = EventKind::TimerTick, .id = 1});
   EXPECT_EQ(ticks, 3);
-  EXPECT_EQ(dlg.m_nStartMinute, 51);  // the last window, 00:51, after midnight
+  EXPECT_EQ(dlg.StartMinute(), 51);  // the last window, 00:51, after midnight
 
   // Dropped on the window: the same file, the same panel.
   QMimeData data;

@@ -92,18 +92,18 @@ TEST_F(DialogTest, TheCheckMarksAndTheFlagsFollowEachOther) {
 // as it is.
 TEST_F(DialogTest, OpeningShowsThePanelAndTheChartOfTheFileItNames) {
   Open("sagamore.k7osi", Minutes(12, 0, 1900));
-  EXPECT_TRUE(Shows(160, 545, "14-05-24 ", dlg.m_style.m_fontSmall));
-  EXPECT_TRUE(Shows(530, 560, "12:31 UT ", dlg.m_style.m_fontSmall));
-  EXPECT_TRUE(Shows(690, 35, "File Name: ", dlg.m_style.m_fontSmall));
-  EXPECT_GT(CountColour({80, 10, 680, 510}, dlg.m_style.m_crChannel[0]), 0);
+  EXPECT_TRUE(Shows(160, 545, "14-05-24 ", dlg.Style().m_fontSmall));
+  EXPECT_TRUE(Shows(530, 560, "12:31 UT ", dlg.Style().m_fontSmall));
+  EXPECT_TRUE(Shows(690, 35, "File Name: ", dlg.Style().m_fontSmall));
+  EXPECT_GT(CountColour({80, 10, 680, 510}, dlg.Style().m_crChannel[0]), 0);
   dlg.Dispatch({.kind = EventKind::Paint});  // the start texts 5 pixels further left
-  EXPECT_TRUE(Shows(155, 545, "14-05-24 ", dlg.m_style.m_fontSmall));
+  EXPECT_TRUE(Shows(155, 545, "14-05-24 ", dlg.Style().m_fontSmall));
 
   const QImage first = Snapshot().copy(80, 10, 600, 500);
   Open("sagamore.k7", Minutes(6, 0, 61));
-  EXPECT_TRUE(Shows(690, 50, "sagamore.k7   ", dlg.m_style.m_fontSmall));
-  EXPECT_TRUE(Shows(160, 560, "06:00 UT ", dlg.m_style.m_fontSmall));
-  EXPECT_EQ(CountColour({155, 545, 160, 573}, dlg.m_style.m_crBackground), 5 * 28);
+  EXPECT_TRUE(Shows(690, 50, "sagamore.k7   ", dlg.Style().m_fontSmall));
+  EXPECT_TRUE(Shows(160, 560, "06:00 UT ", dlg.Style().m_fontSmall));
+  EXPECT_EQ(CountColour({155, 545, 160, 573}, dlg.Style().m_crBackground), 5 * 28);
   const QImage second = Snapshot().copy(80, 10, 600, 500);
   EXPECT_NE(second, first);
   PlotAt(0);
@@ -117,7 +117,7 @@ TEST_F(DialogTest, TheRealSliderTakesNoNegativeMaximum) {
     Open("n" + std::to_string(records) + ".apl", Minutes(1, 0, records));
     EXPECT_EQ(services.MainWindow()->Slider()->minimum(), 0) << records;
     EXPECT_EQ(services.MainWindow()->Slider()->maximum(), maximum) << records;
-    EXPECT_EQ(dlg.m_nRecordIndex, 0) << records;
+    EXPECT_EQ(dlg.RecordIndex(), 0) << records;
   }
 }
 
@@ -128,33 +128,33 @@ TEST_F(DialogTest, TheRealSliderAndTimerReachTheirHandlers) {
   QSlider* slider = services.MainWindow()->Slider();
   slider->setValue(3600);  // a keyboard move: nothing happens
   Settle();
-  EXPECT_EQ(dlg.m_nRecordIndex, 0);
+  EXPECT_EQ(dlg.RecordIndex(), 0);
   QTest::mouseRelease(slider, Qt::LeftButton, {}, slider->rect().center());
   Settle();
   EXPECT_GT(slider->value(), 0);
-  EXPECT_EQ(dlg.m_nRecordIndex, slider->value());
+  EXPECT_EQ(dlg.RecordIndex(), slider->value());
 
   Click(res::IDC_BROWSE);
   EXPECT_TRUE(services.TimerRunning());
   Click(res::IDC_STOP);
   EXPECT_FALSE(services.TimerRunning());
-  EXPECT_EQ(dlg.m_bBrowsing, 0);
+  EXPECT_EQ(dlg.IsBrowsing(), 0);
 }
 
 TEST_F(DialogTest, RepaintsOfTheWidgetDoNotRunThePainterButExposuresDo) {
   Open("paint.apl", Minutes(12, 0, 7200));
   Click(res::IDC_BROWSE);
   services.Deliver({.kind = EventKind::TimerTick, .id = 1});
-  const int index = dlg.m_nRecordIndex;
+  const int index = dlg.RecordIndex();
   services.MainWindow()->repaint();
   QTest::mouseMove(Control(res::IDC_FILES));
   Settle();
-  EXPECT_EQ(dlg.m_nRecordIndex, index);  // no paint, so no browse step
+  EXPECT_EQ(dlg.RecordIndex(), index);  // no paint, so no browse step
   services.MainWindow()->showMinimized();
   Settle();
   services.MainWindow()->showNormal();
   Settle();
-  EXPECT_GT(dlg.m_nRecordIndex, index);  // restored: painted, and so stepped on
+  EXPECT_GT(dlg.RecordIndex(), index);  // restored: painted, and so stepped on
 }
 
 TEST_F(DialogTest, ChannelLabelsStandOnTheirColours) {
@@ -163,7 +163,7 @@ TEST_F(DialogTest, ChannelLabelsStandOnTheirColours) {
     int band = 0;
     for (int y = 0; y < box.height(); ++y)
       for (int x = 0; x < box.width(); ++x)
-        band += qt::FromQRgb(box.pixel(x, y)) == dlg.m_style.m_crChannel[static_cast<std::size_t>(k)];
+        band += qt::FromQRgb(box.pixel(x, y)) == dlg.Style().m_crChannel[static_cast<std::size_t>(k)];
     EXPECT_GT(band, 100) << k;
   }
 }
@@ -176,7 +176,8 @@ class ModalRunTest : public ::testing::Test {
     return services.RunModal(res::kMainDialogId, &dlg);
   }
   qt::QtWindowServices services;
-  CFluxViewerDlg dlg{services};
+  qt::QtOverviewServices servicesOverview{services};
+  CFluxViewerDlg dlg{services, servicesOverview};
 };
 
 TEST_F(ModalRunTest, EnterEndsWithOkAndEscapeWithCancel) {
@@ -200,11 +201,13 @@ TEST_F(ModalRunTest, TheWindowMenusAboutEntryOpensTheAboutBox) {
   };
   EXPECT_EQ(RunAndThen([&](FluxDialog& w) {
               const QList<QAction*> actions = w.WindowMenu().actions();
-              ASSERT_GE(actions.size(), 5);
-              EXPECT_TRUE(actions[actions.size() - 3]->isSeparator());
-              QAction* about = actions[actions.size() - 2];
+              ASSERT_GE(actions.size(), 7);
+              EXPECT_TRUE(actions[actions.size() - 5]->isSeparator());
+              QAction* about = actions[actions.size() - 4];
               EXPECT_EQ(about->text(), QStringLiteral("&About Tarrawin..."));
-              EXPECT_EQ(actions.back()->text(), QStringLiteral("&Day Overview..."));
+              EXPECT_EQ(actions[actions.size() - 3]->text(), QStringLiteral("&Day Overview..."));
+              EXPECT_FALSE(actions[actions.size() - 3]->isEnabled());  // no file yet
+              EXPECT_EQ(actions[actions.size() - 3]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_D));
               QTimer::singleShot(50, closeAbout);
               about->trigger();
               w.close();

@@ -61,13 +61,13 @@ TEST_F(FirstMinutesTest, AltSpaceOpensTheWindowMenuWhateverHasTheFocus) {
   Menu().hide();
   // Nothing was pressed: no end of the run, the channel still shown.
   EXPECT_TRUE(services.MainWindow()->isVisible());
-  EXPECT_EQ(dlg.m_bShow245, 1);
+  EXPECT_EQ(dlg.ShowFlag(0), 1);
   EXPECT_TRUE(qobject_cast<QCheckBox*>(Control(res::IDC_CHECK_FIRST))->isChecked());
   // Space alone still presses the focused control.
   Control(res::IDC_CHECK_FIRST)->setFocus();
   QTest::keyClick(Control(res::IDC_CHECK_FIRST), Qt::Key_Space);
   Settle();
-  EXPECT_EQ(dlg.m_bShow245, 0);
+  EXPECT_EQ(dlg.ShowFlag(0), 0);
 }
 
 TEST_F(FirstMinutesTest, EveryControlTextFitsItsBox) {
@@ -79,7 +79,7 @@ TEST_F(FirstMinutesTest, EveryControlTextFitsItsBox) {
       // cut by nothing.
       QImage image(box->size(), QImage::Format_RGB32);
       box->render(&image);
-      const QColor band = qt::ToQColor(dlg.m_style.m_crChannel[static_cast<std::size_t>(c.id - res::IDC_CHECK_FIRST)]);
+      const QColor band = qt::ToQColor(dlg.Style().m_crChannel[static_cast<std::size_t>(c.id - res::IDC_CHECK_FIRST)]);
       int left = image.width(), right = -1;
       for (int x = 0; x < image.width(); ++x)
         if (image.pixelColor(x, image.height() / 2 - 6) == band) left = std::min(left, x), right = x;
@@ -113,7 +113,8 @@ TEST(DarkDesktopTest, TheDialogKeepsItsOwnLightLook) {
   QApplication::setPalette(dark);
   {
     qt::QtWindowServices services;
-    CFluxViewerDlg dlg{services};
+    qt::QtOverviewServices servicesOverview{services};
+    CFluxViewerDlg dlg{services, servicesOverview};
     services.OpenMainWindow(&dlg);
     for (int k : {3, 5}) {  // yellow and aquamarine, where light text vanishes
       auto* box = dynamic_cast<qt::ChannelCheckBox*>(services.MainWindow()->Control(Channel(k).controlId));
@@ -151,12 +152,12 @@ TEST_F(FirstMinutesTest, AnAccentedFileNameIsDrawnAsItsCharacters) {
   // Ten characters in ten cells: the accented letter is one glyph, and the
   // cell after the name stays empty.
   QImage expected(8, 13, QImage::Format_RGB32);
-  expected.fill(qt::ToQColor(dlg.m_style.m_crBackground));
+  expected.fill(qt::ToQColor(dlg.Style().m_crBackground));
   {
     QPainter p(&expected);
-    p.setFont(qt::ToQFont(dlg.m_style.m_fontSmall));
+    p.setFont(qt::ToQFont(dlg.Style().m_fontSmall));
     p.setPen(Qt::black);
-    p.drawText(0, QFontMetrics(qt::ToQFont(dlg.m_style.m_fontSmall)).ascent(), QString(QChar(0xE9)));
+    p.drawText(0, QFontMetrics(qt::ToQFont(dlg.Style().m_fontSmall)).ascent(), QString(QChar(0xE9)));
   }
   for (int y = 0; y < 13; ++y)
     for (int x = 0; x < 8; ++x)

@@ -13,6 +13,7 @@
 #include <random>
 
 #include "data/flux_data_file.h"
+#include "tests/support/dialog_test_access.h"
 #include "resources/dialog_templates.h"
 #include "tests/platform/qt_viewer_fixture.h"
 
@@ -34,19 +35,19 @@ class HostileFilesTest : public QtViewerTest {
   // Everything the user can do with a loaded file, at several places in it,
   // through the window's events as the user would cause them.
   void Exercise() {
-    for (int index : {0, 1, dlg.m_nRecordCount / 2, dlg.m_nRecordCount - 1, dlg.m_nRecordCount + 5}) {
-      dlg.m_nRecordIndex = index;
+    for (int index : {0, 1, dlg.RecordCount() / 2, dlg.RecordCount() - 1, dlg.RecordCount() + 5}) {
+      DialogTestAccess::RecordIndex(dlg) = index;
       dlg.Dispatch({.kind = EventKind::Paint});
       services.MainWindow()->Slider()->setValue(index);
       dlg.Dispatch({.kind = EventKind::SliderReleased, .id = resources::IDC_SLIDER});
     }
     dlg.Dispatch({.kind = EventKind::Command, .id = resources::IDC_BROWSE});
-    for (int tick = 0; tick < 6 && dlg.m_bBrowsing == 1; ++tick)
+    for (int tick = 0; tick < 6 && dlg.IsBrowsing() == 1; ++tick)
       services.Deliver({.kind = EventKind::TimerTick, .id = 1});
     dlg.Dispatch({.kind = EventKind::Command, .id = resources::IDC_STOP});
     for (auto [x, y] : {std::pair{80, 10}, {300, 300}, {679, 509}, {-5, 900}})
       dlg.Dispatch({.kind = EventKind::LeftButtonDown, .x = x, .y = y});
-    EXPECT_EQ(dlg.m_bIdle, 1);
+    EXPECT_EQ(dlg.IsIdle(), 1);
     EXPECT_EQ(services.Canvas().Image().size(), QSize(798, 574));
   }
   std::string Path(const std::string& name) { return (dir.path() / name).string(); }
@@ -66,7 +67,7 @@ TEST_F(HostileFilesTest, OnlyRegularFilesOpenAndNothingBlocks) {
     EXPECT_EQ(messages.back(), "Failed to open " + path);
   }
   ::close(s);
-  EXPECT_EQ(dlg.m_bFileLoaded, 0);
+  EXPECT_EQ(dlg.IsFileLoaded(), 0);
 }
 
 TEST_F(HostileFilesTest, AFileAnotherViewerHoldsIsReportedUntilItLetsGo) {
@@ -77,7 +78,7 @@ TEST_F(HostileFilesTest, AFileAnotherViewerHoldsIsReportedUntilItLetsGo) {
   EXPECT_EQ(messages.back(), "Failed to open " + Path("held.apl"));
   other.Close();
   OpenPath(Path("held.apl"), "held.apl");
-  EXPECT_EQ(dlg.m_bFileLoaded, 1);
+  EXPECT_EQ(dlg.IsFileLoaded(), 1);
 }
 
 TEST_F(HostileFilesTest, AnUnreadableFileIsReported) {
@@ -92,7 +93,7 @@ TEST_F(HostileFilesTest, AnUnreadableFileIsReported) {
   }
   ASSERT_FALSE(messages.empty());
   EXPECT_EQ(messages.back(), "Failed to open " + Path("secret.apl"));
-  EXPECT_EQ(dlg.m_bFileLoaded, 0);
+  EXPECT_EQ(dlg.IsFileLoaded(), 0);
 }
 
 TEST_F(HostileFilesTest, NamesWithSpacesAccentsAndLongPathsOpen) {
@@ -100,8 +101,8 @@ TEST_F(HostileFilesTest, NamesWithSpacesAccentsAndLongPathsOpen) {
   std::filesystem::create_directories(odd.parent_path());
   WriteFile(odd, Records(12, 0, 1900));
   OpenPath(odd.string(), odd.filename().string());
-  EXPECT_EQ(dlg.m_bFileLoaded, 1);
-  EXPECT_EQ(dlg.m_nRecordCount, 1900);
+  EXPECT_EQ(dlg.IsFileLoaded(), 1);
+  EXPECT_EQ(dlg.RecordCount(), 1900);
   EXPECT_TRUE(messages.empty());
 
   std::filesystem::path deep = dir.path();
@@ -110,7 +111,7 @@ TEST_F(HostileFilesTest, NamesWithSpacesAccentsAndLongPathsOpen) {
   WriteFile(deep / "deep.apl", Records(3, 0, 100));
   OpenPath((deep / "deep.apl").string(), "deep.apl");
   EXPECT_TRUE(messages.empty());
-  EXPECT_EQ(dlg.m_nRecordCount, 100);
+  EXPECT_EQ(dlg.RecordCount(), 100);
 
   const std::string tooLong =
       (deep / std::string(200, 'x') / std::string(200, 'y') / std::string(200, 'z')).string() + "/f.apl";
@@ -124,7 +125,7 @@ TEST_F(HostileFilesTest, AFileChangedAfterItWasOpenedShowsWhenOpenedAgain) {
   Open("changing.apl", Records(6, 0, 4000, 100));
   std::filesystem::resize_file(dir / "changing.apl", 68 * 100 + 30);  // another program truncates it
   PlotAt(2000);
-  EXPECT_GT(CountColour({80, 10, 680, 510}, dlg.m_style.m_crChannel[7]), 0);
+  EXPECT_GT(CountColour({80, 10, 680, 510}, dlg.Style().m_crChannel[7]), 0);
   Exercise();
 
   std::filesystem::resize_file(dir / "changing.apl", 68 * 100);
@@ -132,12 +133,12 @@ TEST_F(HostileFilesTest, AFileChangedAfterItWasOpenedShowsWhenOpenedAgain) {
     std::ofstream append(dir / "changing.apl", std::ios::binary | std::ios::app);
     append << Records(8, 0, 3000, 1000).substr(0, 68 * 2900);
   }
-  services.fileChooser = [](std::string_view) { return std::optional<ChosenFile>(); };  // Cancel reads it again
+  services.fileChooser = [](std::string_view, std::string_view) { return std::optional<std::vector<ChosenFile>>(); };  // Cancel reads it again
   dlg.Dispatch({.kind = EventKind::Command, .id = resources::IDC_FILES});
-  EXPECT_EQ(dlg.m_nRecordCount, 3000);
+  EXPECT_EQ(dlg.RecordCount(), 3000);
   PlotAt(100);
-  EXPECT_EQ(dlg.m_nStartMinute, 8 * 60 + 1);
-  EXPECT_GT(CountColour({80, 10, 680, 510}, dlg.m_style.m_crChannel[7]), 0);
+  EXPECT_EQ(dlg.StartMinute(), 8 * 60 + 1);
+  EXPECT_GT(CountColour({80, 10, 680, 510}, dlg.Style().m_crChannel[7]), 0);
 }
 
 TEST_F(HostileFilesTest, FilesOfAnotherShapeDrawWhateverTheyDrawAndNothingBreaks) {
@@ -188,7 +189,7 @@ TEST_F(HostileFilesTest, AFileBeyondWhatTheTableHoldsIsRefusedUnread) {
   OpenPath(path.string(), "years.apl");
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages.back(), "Failed to open " + path.string());
-  EXPECT_EQ(dlg.m_bFileLoaded, 0);
+  EXPECT_EQ(dlg.IsFileLoaded(), 0);
   Exercise();
 }
 

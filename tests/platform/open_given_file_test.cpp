@@ -7,6 +7,7 @@
 #include <QUrl>
 
 #include "platform/qt/qt_file_dialog.h"
+#include "tests/support/dialog_test_access.h"
 #include "tests/platform/qt_viewer_fixture.h"
 
 namespace helvarra::test {
@@ -43,10 +44,10 @@ TEST_F(OpenGivenFileTest, ADroppedFileOpensAsIfChosenWithFiles) {
   WriteFile(dir / "dropped.apl", HalfHour());
   WriteFile(dir / "second.apl", HalfHour());
   Drop({QString::fromStdString((dir / "dropped.apl").string()), QString::fromStdString((dir / "second.apl").string())});
-  EXPECT_EQ(dlg.m_bFileLoaded, 1);
-  EXPECT_EQ(dlg.m_strPathName, (dir / "dropped.apl").string());  // the first of several
-  EXPECT_TRUE(Shows(690, 50, "dropped.apl", dlg.m_style.m_fontSmall));
-  EXPECT_GT(CountColour({80, 10, 680, 510}, dlg.m_style.m_crChannel[7]), 0);  // the first open's chart
+  EXPECT_EQ(dlg.IsFileLoaded(), 1);
+  EXPECT_EQ(DialogTestAccess::PathName(dlg), (dir / "dropped.apl").string());  // the first of several
+  EXPECT_TRUE(Shows(690, 50, "dropped.apl", dlg.Style().m_fontSmall));
+  EXPECT_GT(CountColour({80, 10, 680, 510}, dlg.Style().m_crChannel[7]), 0);  // the first open's chart
   EXPECT_TRUE(messages.empty());
 
   const std::string missing = (dir / "missing.apl").string();
@@ -69,19 +70,20 @@ TEST(OpenAtStartTest, TheFileOpensOnceTheWindowIsPainted) {
   WriteFile(dir / "start.apl", HalfHour());
   for (const std::string name : {"start.apl", "absent.apl"}) {
     qt::QtWindowServices services;
+    qt::QtOverviewServices servicesOverview{services};
     std::vector<std::string> messages;
     services.messageShown = [&](auto, const std::string& text) { messages.push_back(text); };
-    CFluxViewerDlg dlg{services};
+    CFluxViewerDlg dlg{services, servicesOverview};
     const std::string path = (dir / name).string();
-    services.OpenAtStart(qt::ChoiceOf(QString::fromStdString(path)));
+    services.OpenAtStart({qt::ChoiceOf(QString::fromStdString(path))});
     services.OpenMainWindow(&dlg);
-    for (int i = 0; i < 50 && dlg.m_bFileLoaded == 0 && messages.empty(); ++i) QTest::qWait(10);
+    for (int i = 0; i < 50 && dlg.IsFileLoaded() == 0 && messages.empty(); ++i) QTest::qWait(10);
     if (name == "start.apl") {
-      EXPECT_EQ(dlg.m_bFileLoaded, 1);
-      EXPECT_EQ(dlg.m_strFileName, "start.apl");
+      EXPECT_EQ(dlg.IsFileLoaded(), 1);
+      EXPECT_EQ(dlg.FileName(), "start.apl");
       EXPECT_TRUE(messages.empty());
     } else {
-      EXPECT_EQ(dlg.m_bFileLoaded, 0);
+      EXPECT_EQ(dlg.IsFileLoaded(), 0);
       EXPECT_EQ(messages, std::vector<std::string>{"Failed to open " + path});
     }
     services.CloseMainWindow();

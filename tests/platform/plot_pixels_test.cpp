@@ -18,8 +18,8 @@ Values All(int v) { return {v, v, v, v, v, v, v, v}; }
 std::string Seconds(int h, int m, int s, int count, const std::function<Values(int)>& values) {
   std::string bytes;
   for (int i = 0; i < count; ++i) {
-    const int t = (h * 3600 + m * 60 + s + i) % 86400;
-    bytes += RecordLine("APLM", 24, 5, 14, t / 3600, t / 60 % 60, t % 60, values(i));
+    const int at = h * 3600 + m * 60 + s + i, t = at % 86400;
+    bytes += RecordLine("APLM", 24, 5, 14 + at / 86400, t / 3600, t / 60 % 60, t % 60, values(i));
   }
   return bytes;
 }
@@ -60,11 +60,11 @@ TEST_F(PlotPixelsTest, EveryChannelDrawsInItsOwnColourAndTheLaterChannelWins) {
        }));
   PlotAt(0);
   for (int k = 0; k < kChannelCount; ++k)
-    EXPECT_GT(CountColour({80, 10, 128, 510}, dlg.m_style.m_crChannel[static_cast<std::size_t>(k)]), 0)
+    EXPECT_GT(CountColour({80, 10, 128, 510}, dlg.Style().m_crChannel[static_cast<std::size_t>(k)]), 0)
         << "channel " << k;
   // Where all eight strokes coincide (column 130, from 12:03:30), the
   // last-drawn channel, 15400 MHz, shows.
-  EXPECT_EQ(Pixel(130, 300), dlg.m_style.m_crChannel[7]);
+  EXPECT_EQ(Pixel(130, 300), dlg.Style().m_crChannel[7]);
 }
 
 TEST_F(PlotPixelsTest, GridTicksAndLabelsAsTheyLandOnTheWindow) {
@@ -72,18 +72,18 @@ TEST_F(PlotPixelsTest, GridTicksAndLabelsAsTheyLandOnTheWindow) {
   ShowOnly({});
   PlotAt(0);
   // The decade grid: dots in the grid colour, gaps in the background colour.
-  EXPECT_GT(CountColour({80, 479, 680, 480}, dlg.m_style.m_crGrid), 100);
-  EXPECT_EQ(CountColour({80, 479, 680, 480}, dlg.m_style.m_crGrid) +
-                CountColour({80, 479, 680, 480}, dlg.m_style.m_crBackground),
+  EXPECT_GT(CountColour({80, 479, 680, 480}, dlg.Style().m_crGrid), 100);
+  EXPECT_EQ(CountColour({80, 479, 680, 480}, dlg.Style().m_crGrid) +
+                CountColour({80, 479, 680, 480}, dlg.Style().m_crBackground),
             600);
   // Minute ticks: white from y 511 to 515, or grey to 520 every five minutes.
   for (int x = 80; x <= 680; x += 20) {
     const Rect tick{x, 511, x + 1, 521};
-    EXPECT_EQ(CountColour(tick, dlg.m_style.m_crText) + CountColour(tick, dlg.m_style.m_crGrid) / 2, 5)
+    EXPECT_EQ(CountColour(tick, dlg.Style().m_crText) + CountColour(tick, dlg.Style().m_crGrid) / 2, 5)
         << "tick at " << x;
   }
   // A label's glyphs, black on the background.
-  EXPECT_TRUE(Shows(245, 522, "12:10", dlg.m_style.m_fontSmall));
+  EXPECT_TRUE(Shows(245, 522, "12:10", dlg.Style().m_fontSmall));
 }
 
 }  // namespace

@@ -99,7 +99,7 @@ TEST_F(PrintTest, OnePageHoldsTheWholeWindowStretched) {
   EXPECT_NE(window.pixel(quit.center()), window.pixel(quit.topLeft() - QPoint(3, 3)));
   bool trace = false;
   for (int x = 80; x < 680 && !trace; ++x)
-    for (int y = 10; y < 510 && !trace; ++y) trace = qt::FromQRgb(window.pixel(x, y)) == dlg.m_style.m_crChannel[0];
+    for (int y = 10; y < 510 && !trace; ++y) trace = qt::FromQRgb(window.pixel(x, y)) == dlg.Style().m_crChannel[0];
   EXPECT_TRUE(trace);
 }
 

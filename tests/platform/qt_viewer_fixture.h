@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/qt/qt_window_surface.h"
+#include "tests/support/dialog_test_access.h"
 #include "platform/qt/scripted_viewer.h"
 #include "tests/support/record_text.h"
 #include "viewer/flux_viewer_dlg.h"
@@ -29,12 +30,11 @@ class QtViewerTest : public ::testing::Test {
   void OpenPath(const std::string& path, const std::string& name) { viewer.Open(path, name); }
   // Plots the window of a record index, as a slider release there would.
   void PlotAt(int index) {
-    dlg.m_nRecordIndex = index;
-    dlg.TracePlotter();
+    DialogTestAccess::PlotAt(dlg, index);
   }
   void ShowOnly(std::initializer_list<int> channels) {
-    for (int k = 0; k < kChannelCount; ++k) dlg.ShowFlag(k) = 0;
-    for (int k : channels) dlg.ShowFlag(k) = 1;
+    for (int k = 0; k < kChannelCount; ++k) DialogTestAccess::ShowFlag(dlg, k) = 0;
+    for (int k : channels) DialogTestAccess::ShowFlag(dlg, k) = 1;
   }
 
   Colour Pixel(int x, int y) {
@@ -53,10 +53,10 @@ class QtViewerTest : public ::testing::Test {
   // The pixels a text leaves when drawn alone at (x, y).
   QImage Rendered(int x, int y, const std::string& text, const Font& font, Colour textColour = 0) {
     qt::QtCanvas reference(QSize(798, 574));
-    reference.Image().fill(qt::ToQColor(dlg.m_style.m_crBackground));
+    reference.Image().fill(qt::ToQColor(dlg.Style().m_crBackground));
     {
       qt::QtWindowSurface s(reference);
-      s.SetBackgroundColour(dlg.m_style.m_crBackground);
+      s.SetBackgroundColour(dlg.Style().m_crBackground);
       s.SetTextColour(textColour);
       s.SelectFont(font);
       s.PutText(x, y, text);
@@ -78,7 +78,7 @@ class QtViewerTest : public ::testing::Test {
   // Whether the window shows the text at (x, y) in the large font, and only
   // it, to the window's right edge (nothing of an earlier text beside it).
   bool ShowsLarge(int x, int y, const std::string& text) {
-    const QImage expected = Rendered(x, y, text, dlg.m_style.m_fontLarge);
+    const QImage expected = Rendered(x, y, text, dlg.Style().m_fontLarge);
     for (int yy = y; yy < y + 18; ++yy)
       for (int xx = x; xx < 798; ++xx)
         if (Pixel(xx, yy) != qt::FromQRgb(expected.pixel(xx, yy))) return false;

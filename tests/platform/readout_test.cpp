@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "tests/platform/qt_viewer_fixture.h"
+#include "tests/support/dialog_test_access.h"
 
 namespace helvarra::test {
 namespace {
@@ -27,7 +28,7 @@ class ReadoutTest : public QtViewerTest {
     QTest::mouseRelease(services.MainWindow()->Client(), Qt::LeftButton, {}, QPoint(x, y));
   }
   bool Line(int line, const std::string& text) {
-    return Shows(690, 80 + 15 * line, text, dlg.m_style.m_fontSmall, dlg.m_style.m_crText);
+    return Shows(690, 80 + 15 * line, text, dlg.Style().m_fontSmall, dlg.Style().m_crText);
   }
   static constexpr const char* kBlank = "             ";
 };
@@ -37,7 +38,7 @@ TEST_F(ReadoutTest, AClickOnATraceNamesItsChannel) {
     QPoint hit(-1, -1);
     for (int x = 300; x < 600 && hit.x() < 0; ++x)
       for (int y = 10; y < 510 && hit.x() < 0; ++y)
-        if (Pixel(x, y) == dlg.m_style.m_crChannel[static_cast<std::size_t>(k)]) hit = QPoint(x, y);
+        if (Pixel(x, y) == dlg.Style().m_crChannel[static_cast<std::size_t>(k)]) hit = QPoint(x, y);
     ASSERT_GE(hit.x(), 0) << k;
     ClickAt(hit.x(), hit.y());
     EXPECT_TRUE(Line(0, std::string(kChannels[static_cast<std::size_t>(k)].label))) << k;
@@ -47,7 +48,7 @@ TEST_F(ReadoutTest, AClickOnATraceNamesItsChannel) {
 // A real click's client coordinates are the read-out's: the plot's corner
 // pixels give their own flux and time, and the black plot no channel.
 TEST_F(ReadoutTest, ARealClickReadsOutThePixelItLandsOn) {
-  dlg.m_nStartMinute = 601;
+  DialogTestAccess::StartMinute(dlg) = 601;
   ClickAt(80, 479);
   EXPECT_TRUE(Line(0, kBlank));
   EXPECT_TRUE(Line(1, "10 SFU"));

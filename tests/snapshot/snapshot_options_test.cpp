@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/qt/snapshot_options.h"
+#include "apps/snapshot/snapshot_options.h"
 
 namespace helvarra::snapshot {
 namespace {
@@ -45,7 +45,7 @@ TEST(SnapshotOptionsTest, WrongCommandLinesSayWhatIsWrong) {
   const std::vector<std::pair<std::vector<std::string_view>, std::string>> wrong{
       {{"f"}, "no picture to write: give -o OUT.png"},
       {{"-o", "o.png"}, "no data file given"},
-      {{"f", "g", "-o", "o.png"}, "one data file at a time"},
+      {{"f", "g", "-o", "o.png"}, "several files: give --join to open them together (or --overview for a picture each)"},
       {{"f", "-o"}, "-o needs a value"},
       {{"f", "-o", ""}, "the output file name is empty"},
       {{"f", "-o", "o.png", "--index", "-3"}, "--index takes a record number, 0 or more: -3"},
@@ -64,7 +64,7 @@ TEST(SnapshotOptionsTest, WrongCommandLinesSayWhatIsWrong) {
       {{"f", "-o", "o.png", "--colour"}, "unknown option --colour"},
       {{"--info", "f", "-o", "o.png"}, "--info prints what was read; it draws no picture"},
       {{"--info", "f", "--time", "10:00"}, "--info prints what was read; it draws no picture"},
-      {{"--info", "--csv", "f"}, "give one of --info, --overview, --measure and --csv"},
+      {{"--info", "--csv", "f"}, "give one of --info, --overview, --measure, --csv and --agreement"},
       {{"--overview", "f", "g"}, "no folder for the pictures: give -o DIR/"},
       {{"--overview", "f", "-o", "o.png", "--index", "3"},
        "--overview draws the whole file; --index, --time and the window options are the chart's"},
@@ -72,7 +72,7 @@ TEST(SnapshotOptionsTest, WrongCommandLinesSayWhatIsWrong) {
       {{"f", "--measure", "23:05-23:10", "-o", "x.csv"}, "--measure prints its table; it draws nothing"},
       {{"f", "--csv", "--from", "25:00"}, "--from takes a time of day as HH:MM or HH:MM:SS: 25:00"},
       {{"f", "-o", "o.png", "--to", "10:00"}, "--from and --to choose the records of --csv"},
-      {{"f", "g", "--csv"}, "one data file at a time"},
+      {{"f", "g", "--csv"}, "several files: give --join to open them together (or --overview for a picture each)"},
   };
   for (const auto& [args, error] : wrong) {
     const Parsed p = Parse(args);

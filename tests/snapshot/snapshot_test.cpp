@@ -65,9 +65,9 @@ std::string AcrossMidnight() {
   std::string bytes;
   for (int i = 0; i < 1800; ++i) {
     if (i >= 900 && i < 940) continue;
-    const int t = (23 * 3600 + 50 * 60 + i) % 86400;
+    const int at = 23 * 3600 + 50 * 60 + i, t = at % 86400;
     const int v = 40 + i % 50 + (i > 1000 && i < 1300 ? (i - 1000) * 30 : 0);
-    bytes += RecordLine("PALE", 24, 5, 14, t / 3600, t / 60 % 60, t % 60,
+    bytes += RecordLine("PALE", 24, 5, 14 + at / 86400, t / 3600, t / 60 % 60, t % 60,
                         {v, 2 * v, 3 * v, 4 * v, 5 * v, 6 * v, 7 * v, 8 * v});
   }
   return bytes;
@@ -122,7 +122,7 @@ TEST_P(SliderWindowTest, IsTheViewersWindowWithTheSliderLetGoThere) {
   ASSERT_TRUE(messages.empty());
   const int index = c.index < 0 ? services.MainWindow()->Slider()->maximum() : c.index;
   ReleaseSliderAt(index);
-  EXPECT_EQ(dlg.m_nRecordIndex, index);
+  EXPECT_EQ(dlg.RecordIndex(), index);
   EXPECT_EQ(Differences(Out(), Chart()), 0);
 }
 
@@ -144,7 +144,7 @@ TEST_F(SnapshotTest, BrowseToEndIsTheWindowTheViewersBrowseEndsOn) {
   const QImage first = Chart();
   dlg.Dispatch({.kind = EventKind::Command, .id = resources::IDC_BROWSE});
   int ticks = 0;
-  for (; dlg.m_bBrowsing == 1 && ticks < 50; ++ticks) services.Deliver({.kind = EventKind::TimerTick, .id = 1});
+  for (; dlg.IsBrowsing() == 1 && ticks < 50; ++ticks) services.Deliver({.kind = EventKind::TimerTick, .id = 1});
   EXPECT_EQ(ticks, 6);  // three hours: six windows
   EXPECT_EQ(Differences(Out(), Chart()), 0);
   EXPECT_GT(Differences(Out(), first), 1000);
@@ -179,7 +179,7 @@ TEST_F(SnapshotTest, ChannelsAreChosenBeforeTheFirstWindowIsDrawn) {
   for (int y = 10; y < 510; ++y)
     for (int x = 80; x < 680; ++x)
       for (int k = 0; k < 8; ++k)
-        drawn[k] += qt::FromQRgb(picture.pixel(x, y)) == dlg.m_style.m_crChannel[static_cast<std::size_t>(k)];
+        drawn[k] += qt::FromQRgb(picture.pixel(x, y)) == dlg.Style().m_crChannel[static_cast<std::size_t>(k)];
   EXPECT_GT(drawn[0], 100);
   EXPECT_GT(drawn[7], 100);
   for (int k = 1; k < 7; ++k) EXPECT_EQ(drawn[k], 0) << k;

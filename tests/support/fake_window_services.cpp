@@ -93,9 +93,11 @@ int FakeWindowServices::ReadControls(int controlId) const {
   return it == checks.end() ? 0 : it->second;
 }
 
-std::optional<ChosenFile> FakeWindowServices::ChooseOpenFile(std::string_view filter) {
+std::optional<std::vector<ChosenFile>> FakeWindowServices::ChooseOpenFiles(std::string_view filter,
+                                                                          std::string_view folder) {
   ++fileDialogs;
   fileDialogFilter = std::string(filter);
+  fileDialogFolder = std::string(folder);
   return fileChoice;
 }
 
@@ -121,10 +123,6 @@ void FakeWindowServices::SetPixel(int x, int y, Colour c) {
 Colour FakeWindowServices::Pixel(int x, int y) const {
   if (x < 0 || x >= kWidth || y < 0 || y >= kHeight) return 0;
   return pixels[static_cast<std::size_t>(y * kWidth + x)];
-}
-
-std::unique_ptr<DrawingSurface> FakeWindowServices::AcquireOverviewSurface() {
-  return std::make_unique<RecordingSurface>(nullptr);  // drawn, not logged: the overview's own tests look
 }
 
 }  // namespace helvarra::test

@@ -11,9 +11,11 @@
 #include <vector>
 
 #include "resources/dialog_templates.h"
+#include "tests/support/dialog_test_access.h"
 #include "tests/support/record_text.h"
 #include "tests/support/recording_surface.h"
 #include "viewer/flux_viewer_dlg.h"
+#include "viewer/overview_services.h"
 #include "viewer/window_services.h"
 
 namespace helvarra::test {
@@ -77,7 +79,7 @@ class FakeWindowServices : public WindowServices {
   int ReadControls(int controlId) const override;
   void SetSliderMax(int maximum) override;
   void StartTimer() override;
-  std::optional<ChosenFile> ChooseOpenFile(std::string_view filter) override;
+  std::optional<std::vector<ChosenFile>> ChooseOpenFiles(std::string_view filter, std::string_view folder) override;
   std::optional<ChosenPrinter> ChoosePrinter() override;
   void ShowWarning(std::string_view text) override { messages.push_back({MessageKind::Warning, std::string(text)}); }
   void ShowMessage(std::string_view text) override { messages.push_back({MessageKind::Plain, std::string(text)}); }
@@ -87,26 +89,11 @@ class FakeWindowServices : public WindowServices {
   void AppendSystemMenuItem(std::string_view text, unsigned command) override {
     systemMenu.push_back({std::string(text), command});
   }
+  void EnableSystemMenuItem(unsigned command, bool enabled) override { menuEnabled[command] = enabled; }
+  void SetFileNameTip(std::string_view text) override { fileNameTip = std::string(text); }
   void SetWindowIcon(const Icon& icon) override { windowIcons.push_back(icon); }
   Colour GetActiveBorderColour() const override { return kBorderColour; }
   void DefaultHandling() override { ++defaultHandling; }
-  void ShowOverview(DialogEvents& events, std::string_view title) override {
-    overviewEvents = &events;
-    overviewTitle = std::string(title);
-    ++overviewShown;
-  }
-  void RetitleOverview(std::string_view title) override { overviewTitle = std::string(title); }
-  void RepaintOverview() override { ++overviewRepaints; }
-  std::unique_ptr<DrawingSurface> AcquireOverviewSurface() override;
-  void ReleaseOverviewSurface(std::unique_ptr<DrawingSurface> surface) override { surface.reset(); }
-  Size GetOverviewSize() const override { return overviewSize; }
-  void ShowMeasurement(std::string_view csv) override { measurementShown = std::string(csv); }
-  void SetClipboardText(std::string_view text) override { clipboard = std::string(text); }
-  std::optional<std::string> ChooseSaveFile(std::string_view suggested) override {
-    saveSuggested = std::string(suggested);
-    return savePath;
-  }
-
   // Test side.
   void SetPixel(int x, int y, Colour c);
   Colour Pixel(int x, int y) const;
@@ -115,7 +102,10 @@ class FakeWindowServices : public WindowServices {
   DrawLog TraceStrokes() const { return test::TraceStrokes(log); }
   void ClearLog() { log.clear(); }
   // Scripts the next open-file dialog; nullopt cancels it.
-  void NextFile(std::optional<ChosenFile> file) { fileChoice = std::move(file); }
+  void NextFile(std::optional<ChosenFile> file) {
+    fileChoice = file ? std::optional<std::vector<ChosenFile>>({*file}) : std::nullopt;
+  }
+  void NextFiles(std::vector<ChosenFile> files) { fileChoice = std::move(files); }
   void NextPrinter(std::string device, int beginResult = 1, Size page = {4800, 3500});
   void CancelPrinter() { printerDevice.reset(); }
 
@@ -130,9 +120,11 @@ class FakeWindowServices : public WindowServices {
   int defaultHandling = 0;
   std::vector<int> endModalCodes;
   std::vector<int> modalRuns;  // template ids
-  std::optional<ChosenFile> fileChoice;
+  std::optional<std::vector<ChosenFile>> fileChoice;
   int fileDialogs = 0;
-  std::string fileDialogFilter;  // as the last dialog got it
+  std::string fileDialogFilter, fileDialogFolder;  // as the last dialog got them
+  std::map<unsigned, bool> menuEnabled;            // window-menu items by command
+  std::string fileNameTip;
   std::optional<std::string> printerDevice;
   int printerBeginResult = 1;
   Size printerPage;
@@ -143,12 +135,6 @@ class FakeWindowServices : public WindowServices {
   int paintCycles = 0, paintCyclesEnded = 0, iconErasures = 0;
   int surfaceSerial = 0;
   std::vector<Colour> pixels;
-  // The day overview.
-  DialogEvents* overviewEvents = nullptr;
-  std::string overviewTitle, measurementShown, clipboard, saveSuggested;
-  int overviewShown = 0, overviewRepaints = 0;
-  Size overviewSize{1200, 400};
-  std::optional<std::string> savePath;  // the export's answer; nothing: cancelled
 
  private:
   // A window surface that logs into `log` and reads `pixels`.
@@ -157,20 +143,55 @@ class FakeWindowServices : public WindowServices {
   }
 };
 
+// The day overview's services: what it was asked, recorded.
+class FakeOverviewServices : public OverviewServices {
+ public:
+  void ShowOverview(DialogEvents& events, std::string_view title) override {
+    overviewEvents = &events;
+    overviewTitle = std::string(title);
+    ++overviewShown;
+  }
+  void RetitleOverview(std::string_view title) override { overviewTitle = std::string(title); }
+  void RepaintOverview() override { ++overviewRepaints; }
+  std::unique_ptr<DrawingSurface> AcquireOverviewSurface() override {
+    return std::make_unique<RecordingSurface>(nullptr);  // drawn, not logged: the overview's own tests look
+  }
+  void ReleaseOverviewSurface(std::unique_ptr<DrawingSurface> surface) override { surface.reset(); }
+  Size GetOverviewSize() const override { return overviewSize; }
+  void ShowMeasurement(const TextTable& table) override { measurementShown = table; }
+  void EnableOverviewButtons(bool copy, bool exportCsv) override { buttons = {copy, exportCsv}; }
+  void SetClipboardText(std::string_view text) override { clipboard = std::string(text); }
+  std::optional<std::string> ChooseSaveFile(std::string_view suggested) override {
+    saveSuggested = std::string(suggested);
+    return savePath;
+  }
+  void ShowOverviewWarning(std::string_view text) override { warnings.emplace_back(text); }
+
+  DialogEvents* overviewEvents = nullptr;
+  std::string overviewTitle, clipboard, saveSuggested;
+  TextTable measurementShown;
+  std::pair<bool, bool> buttons{};  // Copy, Export CSV...
+  int overviewShown = 0, overviewRepaints = 0;
+  Size overviewSize{1200, 400};
+  std::optional<std::string> savePath;  // the export's answer; nothing: cancelled
+  std::vector<std::string> warnings;
+};
+
 // The main dialog on fake services, initialised as a modal run would, with a
 // scratch directory for its data files.
 class FakeViewer {
  public:
   FakeViewer() { dlg.InitWindow(); }
 
-  // Records one a given number of seconds apart from a second of the day,
-  // all channels at the given values, station APLM.
+  // Records one a given number of seconds apart from a second of 15 March
+  // 2024 (on into the next days), all channels at the given values, station
+  // APLM.
   static std::string Series(int firstSecond, int count, int step = 1,
                             const std::array<int, 8>& values = {100, 100, 100, 100, 100, 100, 100, 100}) {
     std::string bytes;
     for (int i = 0; i < count; ++i) {
-      const int t = (firstSecond + i * step) % 86400;
-      bytes += RecordLine("APLM", 24, 3, 15, t / 3600, t / 60 % 60, t % 60, values);
+      const int at = firstSecond + i * step, t = at % 86400;
+      bytes += RecordLine("APLM", 24, 3, 15 + at / 86400, t / 3600, t / 60 % 60, t % 60, values);
     }
     return bytes;
   }
@@ -187,16 +208,21 @@ class FakeViewer {
     fake.NextFile(ChosenFile{path, name});
     Send(EventKind::Command, resources::IDC_FILES);
   }
+  // "&Files" with several files chosen together, each written first.
+  void OpenAll(const std::vector<std::pair<std::string, std::string>>& files) {
+    std::vector<ChosenFile> chosen;
+    for (const auto& [name, bytes] : files) chosen.push_back({Write(name, bytes), name});
+    fake.NextFiles(chosen);
+    Send(EventKind::Command, resources::IDC_FILES);
+  }
   EventResult Send(EventKind kind, int id = 0) { return dlg.Dispatch({.kind = kind, .id = id}); }
   EventResult Click(int x, int y) { return dlg.Dispatch({.kind = EventKind::LeftButtonDown, .x = x, .y = y}); }
-  void ShowOnly(std::initializer_list<int> channels) {
-    for (int k = 0; k < kChannelCount; ++k) dlg.ShowFlag(k) = 0;
-    for (int k : channels) dlg.ShowFlag(k) = 1;
-  }
+  void ShowOnly(std::initializer_list<int> channels) { DialogTestAccess::ShowOnly(dlg, channels); }
 
   TempDir dir;
   FakeWindowServices fake;
-  CFluxViewerDlg dlg{fake};
+  FakeOverviewServices overview;
+  CFluxViewerDlg dlg{fake, overview};
 };
 
 }  // namespace helvarra::test

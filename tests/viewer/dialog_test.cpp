@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "resources/dialog_templates.h"
+#include "tests/support/dialog_test_access.h"
 #include "resources/strings.h"
 #include "tests/support/fake_window_services.h"
 #include "viewer/flux_viewer_app.h"
@@ -19,42 +20,47 @@ TEST(DialogStartTest, InitWindowSetsControlsMenuIconsFontsAndColours) {
   for (int id = res::IDC_CHECK_FIRST; id <= res::IDC_CHECK_LAST; ++id) EXPECT_EQ(v.fake.checks.at(id), 1) << id;
   for (int k = 0; k < kChannelCount; ++k) EXPECT_EQ(d.ShowFlag(k), 1) << k;
 
-  ASSERT_EQ(v.fake.systemMenu.size(), 3u);
+  ASSERT_EQ(v.fake.systemMenu.size(), 5u);
   EXPECT_EQ(v.fake.systemMenu[0].first, "");  // the separator first
   EXPECT_EQ(v.fake.systemMenu[1], (std::pair<std::string, unsigned>{"&About Tarrawin...", res::IDM_ABOUTBOX}));
   EXPECT_EQ(v.fake.systemMenu[2], (std::pair<std::string, unsigned>{"&Day Overview...", res::IDM_DAYOVERVIEW}));
-  EXPECT_EQ(v.fake.windowIcons, std::vector<Icon>{d.m_hIcon});
+  EXPECT_EQ(v.fake.systemMenu[3], (std::pair<std::string, unsigned>{"&Next Station", res::IDM_NEXTSTATION}));
+  EXPECT_EQ(v.fake.systemMenu[4], (std::pair<std::string, unsigned>{"P&revious Station", res::IDM_PREVSTATION}));
+  // Nothing to show until files are open.
+  EXPECT_EQ(v.fake.menuEnabled, (std::map<unsigned, bool>{
+                                    {res::IDM_DAYOVERVIEW, false}, {res::IDM_NEXTSTATION, false}, {res::IDM_PREVSTATION, false}}));
+  EXPECT_EQ(v.fake.windowIcons, std::vector<Icon>{d.OnQueryDragIcon()});
 
-  EXPECT_EQ(d.m_style.m_fontSmall.face, "Courier");
-  EXPECT_EQ(d.m_style.m_fontSmall.pixelHeight, 13);
-  EXPECT_EQ(d.m_style.m_fontLarge.face, "New Roman");
-  EXPECT_EQ(d.m_style.m_fontLarge.pixelHeight, 18);
-  EXPECT_EQ(d.m_bIdle, 1);
-  EXPECT_EQ(d.m_bBrowsing, 0);
-  EXPECT_EQ(d.m_bFirstLoad, 1);
-  EXPECT_EQ(d.m_bFileLoaded, 0);
+  EXPECT_EQ(d.Style().m_fontSmall.face, "Courier");
+  EXPECT_EQ(d.Style().m_fontSmall.pixelHeight, 13);
+  EXPECT_EQ(d.Style().m_fontLarge.face, "New Roman");
+  EXPECT_EQ(d.Style().m_fontLarge.pixelHeight, 18);
+  EXPECT_EQ(d.IsIdle(), 1);
+  EXPECT_EQ(d.IsBrowsing(), 0);
+  EXPECT_EQ(d.IsFileLoaded(), 0);
   EXPECT_EQ(v.fake.acquired, v.fake.released);
 
   const std::array<Colour, 8> channels{0x1E69D2, 0x0000FF, 0x00A5FF, 0x00FFFF, 0x32CD32, 0xD4FF7F, 0xFFBF00, 0xEE82EE};
-  EXPECT_EQ(d.m_style.m_crChannel, channels);
-  for (std::size_t k = 0; k < 8; ++k) EXPECT_EQ(d.m_style.m_penChannel[k], (Pen{PenStyle::Solid, 2, channels[k]}));
-  EXPECT_EQ(d.m_style.m_crGrid, 0x444444u);
-  EXPECT_EQ(d.m_style.m_crText, 0xFFFFFFu);
-  EXPECT_EQ(d.m_style.m_crPlot, 0u);
-  EXPECT_EQ(d.m_style.m_crBackground, FakeWindowServices::kBorderColour);
-  EXPECT_EQ(d.m_style.m_penGrid, (Pen{PenStyle::Dotted, 1, 0x444444}));
-  EXPECT_EQ(d.m_style.m_penMinorTick, (Pen{PenStyle::Solid, 1, 0xFFFFFF}));
-  EXPECT_EQ(d.m_style.m_penMajorTick, (Pen{PenStyle::Solid, 1, 0x444444}));
-  EXPECT_EQ(d.m_style.m_rcPlot, (Rect{79, 9, 681, 511}));
-  EXPECT_EQ(d.m_style.m_rcTimeAxis, (Rect{60, 511, 705, 535}));
+  EXPECT_EQ(d.Style().m_crChannel, channels);
+  for (std::size_t k = 0; k < 8; ++k) EXPECT_EQ(d.Style().m_penChannel[k], (Pen{PenStyle::Solid, 2, channels[k]}));
+  EXPECT_EQ(d.Style().m_crGrid, 0x444444u);
+  EXPECT_EQ(d.Style().m_crText, 0xFFFFFFu);
+  EXPECT_EQ(d.Style().m_crPlot, 0u);
+  EXPECT_EQ(d.Style().m_crBackground, FakeWindowServices::kBorderColour);
+  EXPECT_EQ(d.Style().m_penGrid, (Pen{PenStyle::Dotted, 1, 0x444444}));
+  EXPECT_EQ(d.Style().m_penMinorTick, (Pen{PenStyle::Solid, 1, 0xFFFFFF}));
+  EXPECT_EQ(d.Style().m_penMajorTick, (Pen{PenStyle::Solid, 1, 0x444444}));
+  EXPECT_EQ(d.Style().m_rcPlot, (Rect{79, 9, 681, 511}));
+  EXPECT_EQ(d.Style().m_rcTimeAxis, (Rect{60, 511, 705, 535}));
 }
 
 TEST(DialogStartTest, StartUpRunsTheMainDialogAndReturnsFalse) {
   FakeWindowServices fake;
+  FakeOverviewServices overview;
   CFluxViewerApp app;
-  EXPECT_FALSE(app.StartUp(fake));
+  EXPECT_FALSE(app.StartUp(fake, overview));
   EXPECT_EQ(fake.modalRuns, std::vector<int>{res::kMainDialogId});
-  EXPECT_EQ(fake.systemMenu.size(), 3u);  // InitWindow ran inside the run
+  EXPECT_EQ(fake.systemMenu.size(), 5u);  // InitWindow ran inside the run
 }
 
 TEST(EventTableTest, QuitReadsTheBoxesBackAndCancelEndsWithTwo) {
@@ -62,28 +68,32 @@ TEST(EventTableTest, QuitReadsTheBoxesBackAndCancelEndsWithTwo) {
   v.fake.checks[Channel(3).controlId] = 0;
   v.fake.checks[Channel(7).controlId] = 2;
   EXPECT_TRUE(v.Send(EventKind::Command, res::IDOK).routed);
-  EXPECT_EQ(v.dlg.m_bShow1415, 0);
-  EXPECT_EQ(v.dlg.m_bShow15400, 2);
-  EXPECT_EQ(v.dlg.m_bShow245, 1);
+  EXPECT_EQ(v.dlg.ShowFlag(3), 0);
+  EXPECT_EQ(v.dlg.ShowFlag(7), 2);
+  EXPECT_EQ(v.dlg.ShowFlag(0), 1);
   v.Send(EventKind::Command, res::IDCANCEL);
   EXPECT_EQ(v.fake.endModalCodes, (std::vector<int>{res::IDOK, res::IDCANCEL}));
 }
 
-// About for 16 and the Day Overview for 32, whatever their low four bits;
-// anything else is the platform's.
+// About for 16 and the Day Overview for 32, whatever their low four bits
+// (the overview only with a file open); anything else is the platform's.
 TEST(EventTableTest, WindowMenuRunsAboutAndTheOverviewForTheirCommands) {
   FakeViewer v;
   for (unsigned command : {res::IDM_ABOUTBOX, res::IDM_ABOUTBOX | 1, res::IDM_ABOUTBOX | 0xF})
     v.dlg.Dispatch({.kind = EventKind::SystemCommand, .command = command});
   EXPECT_EQ(v.fake.modalRuns, (std::vector<int>(3, res::kAboutDialogId)));
+  v.dlg.Dispatch({.kind = EventKind::SystemCommand, .command = res::IDM_DAYOVERVIEW});
+  EXPECT_EQ(v.overview.overviewShown, 0);  // no file: nothing to show
+  v.Open("day.apl", FakeViewer::Series(0, 600));
+  EXPECT_TRUE(v.fake.menuEnabled.at(res::IDM_DAYOVERVIEW));
   for (unsigned command : {res::IDM_DAYOVERVIEW, res::IDM_DAYOVERVIEW | 0xF})
     v.dlg.Dispatch({.kind = EventKind::SystemCommand, .command = command});
-  EXPECT_EQ(v.fake.overviewShown, 2);
-  EXPECT_EQ(v.fake.overviewTitle, "Day Overview");
+  EXPECT_EQ(v.overview.overviewShown, 2);
+  EXPECT_EQ(v.overview.overviewTitle, "Day Overview - day.apl");
   EXPECT_EQ(v.fake.defaultHandling, 0);
-  for (unsigned command : {SC_MINIMIZE, 48u}) v.dlg.Dispatch({.kind = EventKind::SystemCommand, .command = command});
+  for (unsigned command : {SC_MINIMIZE, 0x70u}) v.dlg.Dispatch({.kind = EventKind::SystemCommand, .command = command});
   EXPECT_EQ(v.fake.modalRuns.size(), 3u);
-  EXPECT_EQ(v.fake.overviewShown, 2);
+  EXPECT_EQ(v.overview.overviewShown, 2);
   EXPECT_EQ(v.fake.defaultHandling, 2);
 }
 
@@ -92,7 +102,7 @@ TEST(EventTableTest, UnknownSourcesAreNotRouted) {
   EXPECT_FALSE(v.Send(EventKind::Command, res::IDC_FILES - 1).routed);
   EXPECT_FALSE(v.Send(EventKind::SliderReleased, res::IDC_SELECT_TOGGLE).routed);
   EXPECT_TRUE(v.Send(EventKind::SliderReleased, res::IDC_SLIDER).routed);
-  EXPECT_EQ(v.Send(EventKind::QueryDragIcon).icon, v.dlg.m_hIcon);
+  EXPECT_EQ(v.Send(EventKind::QueryDragIcon).icon, v.dlg.OnQueryDragIcon());
 }
 
 // "&Select Toggle" clears every channel when all are shown and shows every
@@ -105,7 +115,7 @@ TEST(ChannelControlsTest, SelectToggleClearsAllOnlyWhenAllAreShown) {
                                          {{1, 0, 0, 0, 0, 0, 0, 0}, 1}};
   for (const auto& [before, after] : cases) {
     FakeViewer v;
-    for (int k = 0; k < kChannelCount; ++k) v.dlg.ShowFlag(k) = before[static_cast<std::size_t>(k)];
+    for (int k = 0; k < kChannelCount; ++k) DialogTestAccess::ShowFlag(v.dlg, k) = before[static_cast<std::size_t>(k)];
     v.Send(EventKind::Command, res::IDC_SELECT_TOGGLE);
     for (int k = 0; k < kChannelCount; ++k) {
       EXPECT_EQ(v.dlg.ShowFlag(k), after) << k;
@@ -138,14 +148,14 @@ std::size_t StrokesOf(const FakeViewer& v, int k) {
 TEST(ChannelControlsTest, CheckBoxFlipsItsFlagAndRedrawsOnlyWithAFile) {
   FakeViewer v;
   v.Send(EventKind::Command, Channel(0).controlId);
-  EXPECT_EQ(v.dlg.m_bShow245, 0);
+  EXPECT_EQ(v.dlg.ShowFlag(0), 0);
   v.Send(EventKind::Command, Channel(0).controlId);
-  EXPECT_EQ(v.dlg.m_bShow245, 1);
-  v.dlg.m_bShow15400 = 2;
+  EXPECT_EQ(v.dlg.ShowFlag(0), 1);
+  DialogTestAccess::ShowFlag(v.dlg, 7) = 2;
   v.Send(EventKind::Command, Channel(7).controlId);
-  EXPECT_EQ(v.dlg.m_bShow15400, 0);
+  EXPECT_EQ(v.dlg.ShowFlag(7), 0);
   v.Send(EventKind::Command, Channel(4).controlId);
-  EXPECT_EQ(v.dlg.m_bShow2695, 0);
+  EXPECT_EQ(v.dlg.ShowFlag(4), 0);
   EXPECT_EQ(v.fake.acquired, 1);
 
   v.Open("a.apl", FakeViewer::Series(0, 200));
@@ -155,7 +165,7 @@ TEST(ChannelControlsTest, CheckBoxFlipsItsFlagAndRedrawsOnlyWithAFile) {
   const int before = v.fake.acquired;
   v.fake.ClearLog();
   v.Send(EventKind::Command, Channel(4).controlId);
-  EXPECT_EQ(v.dlg.m_bShow2695, 1);
+  EXPECT_EQ(v.dlg.ShowFlag(4), 1);
   EXPECT_EQ(v.fake.acquired, before + 1);
   EXPECT_EQ(StrokesOf(v, 4), 140u);
 }

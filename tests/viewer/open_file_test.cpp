@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "resources/dialog_templates.h"
+#include "tests/support/dialog_test_access.h"
 #include "tests/support/fake_window_services.h"
 
 namespace helvarra::test {
@@ -36,7 +37,7 @@ TEST(OpenFileTest, DrawsThePanelInOrder) {
   const std::vector<Placed> expected{{690, 80, blanks.substr(0, 10), "Courier"},
                                      {690, 95, blanks.substr(0, 10), "Courier"},
                                      {690, 110, blanks.substr(0, 12), "Courier"},
-                                     {690, 50, blanks, "Courier"},  // each line blanked to its full width first
+                                     {681, 50, blanks + " ", "Courier"},  // each line blanked to its full width first
                                      {155, 545, blanks.substr(0, 10), "Courier"},
                                      {530, 545, blanks.substr(0, 9), "Courier"},
                                      {155, 560, blanks.substr(0, 10), "Courier"},
@@ -54,12 +55,12 @@ TEST(OpenFileTest, DrawsThePanelInOrder) {
       EXPECT_EQ(op.background, FakeWindowServices::kBorderColour);
     }
   }
-  EXPECT_EQ(v.dlg.m_strPathName, (v.dir / "day.apl").string());
+  EXPECT_EQ(DialogTestAccess::PathName(v.dlg), (v.dir / "day.apl").string());
   EXPECT_EQ(v.fake.fileDialogFilter,
             "All Files (*.*)|*.*|Learmonth Files (*.apl)|*.apl;*.apl.gz|Palehua Files (*.phf)|*.phf;*.phf.gz|"
             "Sagamore Hill Files (*.k7o)|*.k7O;*.k7O.gz|San Vito Files (*.lis)|*.lis;*.lis.gz||");
-  EXPECT_EQ(v.dlg.m_bFileLoaded, 1);
-  EXPECT_EQ(v.dlg.m_bIdle, 1);
+  EXPECT_EQ(v.dlg.IsFileLoaded(), 1);
+  EXPECT_EQ(v.dlg.IsIdle(), 1);
   EXPECT_TRUE(v.fake.messages.empty());
 }
 
@@ -70,9 +71,9 @@ TEST(OpenFileTest, SliderRangeIsTheRecordCountLessSixty) {
     FakeViewer v;
     v.fake.sliderPos = 7;
     v.Open("a.apl", FakeViewer::Series(3600, count));
-    EXPECT_EQ(v.dlg.m_nRecordCount, count);
+    EXPECT_EQ(v.dlg.RecordCount(), count);
     EXPECT_EQ(v.fake.sliderMax, max) << count << " records";
-    EXPECT_EQ(v.dlg.m_nRecordIndex, 0) << count << " records";
+    EXPECT_EQ(v.dlg.RecordIndex(), 0) << count << " records";
   }
 }
 
@@ -81,13 +82,12 @@ TEST(OpenFileTest, EveryOpenDrawsThePanelAndTheChart) {
   FakeViewer v;
   v.Open("a.apl", FakeViewer::Series(3600, 300));
   EXPECT_EQ(v.fake.acquired, 3);  // InitWindow, the panel, the chart
-  EXPECT_EQ(v.dlg.m_bFirstLoad, 0);
   v.fake.ClearLog();
   v.Open("b.apl", FakeViewer::Series(7200, 300));
   EXPECT_EQ(v.fake.acquired, 5);
-  EXPECT_EQ(v.dlg.m_nStartMinute, 121);
+  EXPECT_EQ(v.dlg.StartMinute(), 121);
   EXPECT_FALSE(v.fake.TraceStrokes().empty());
-  EXPECT_EQ(v.dlg.m_strFileName, "b.apl");
+  EXPECT_EQ(v.dlg.FileName(), "b.apl");
 }
 
 // A file named on the command line or dropped on the window opens as a file
@@ -96,17 +96,17 @@ TEST(OpenFileTest, AFileGivenToTheWindowOpensAsIfChosen) {
   FakeViewer v;
   const std::string path = v.Write("given.apl", FakeViewer::Series(3600, 300));
   auto give = [&](const std::string& p, const std::string& name) {
-    return v.dlg.Dispatch({.kind = EventKind::OpenDocument, .pathName = p, .fileName = name});
+    return v.dlg.Dispatch({.kind = EventKind::OpenDocument, .files = {{p, name}}});
   };
-  v.dlg.m_bIdle = 0;
+  DialogTestAccess::Idle(v.dlg) = 0;
   EXPECT_TRUE(give(path, "given.apl").routed);
-  EXPECT_EQ(v.dlg.m_bFileLoaded, 0);  // busy drawing: nothing happens
-  v.dlg.m_bIdle = 1;
+  EXPECT_EQ(v.dlg.IsFileLoaded(), 0);  // busy drawing: nothing happens
+  DialogTestAccess::Idle(v.dlg) = 1;
   give(path, "given.apl");
   EXPECT_EQ(v.fake.fileDialogs, 0);
-  EXPECT_EQ(v.dlg.m_bFileLoaded, 1);
-  EXPECT_EQ(v.dlg.m_strFileName, "given.apl");
-  EXPECT_EQ(v.dlg.m_nRecordCount, 300);
+  EXPECT_EQ(v.dlg.IsFileLoaded(), 1);
+  EXPECT_EQ(v.dlg.FileName(), "given.apl");
+  EXPECT_EQ(v.dlg.RecordCount(), 300);
   EXPECT_FALSE(v.fake.TraceStrokes().empty());  // the first open draws the chart
   const std::string missing = (v.dir / "gone.apl").string();
   give(missing, "gone.apl");
@@ -117,11 +117,11 @@ TEST(OpenFileTest, AFileGivenToTheWindowOpensAsIfChosen) {
 
 TEST(OpenFileTest, NothingHappensWhileDrawing) {
   FakeViewer v;
-  v.dlg.m_bIdle = 0;
+  DialogTestAccess::Idle(v.dlg) = 0;
   v.Open("a.apl", FakeViewer::Series(3600, 300));
   EXPECT_EQ(v.fake.fileDialogs, 0);
   EXPECT_EQ(v.fake.acquired, 1);
-  EXPECT_EQ(v.dlg.m_bFileLoaded, 0);
+  EXPECT_EQ(v.dlg.IsFileLoaded(), 0);
   EXPECT_TRUE(v.fake.messages.empty());
 }
 
@@ -134,7 +134,7 @@ TEST(OpenFileTest, CancelWithoutAFileDoesNothing) {
   EXPECT_EQ(v.fake.fileDialogs, 1);
   EXPECT_TRUE(v.fake.messages.empty());
   EXPECT_TRUE(v.fake.log.empty());
-  EXPECT_EQ(v.dlg.m_bFileLoaded, 0);
+  EXPECT_EQ(v.dlg.IsFileLoaded(), 0);
 }
 
 TEST(OpenFileTest, CancelWithAFileRereadsItFromTheStart) {
@@ -142,13 +142,13 @@ TEST(OpenFileTest, CancelWithAFileRereadsItFromTheStart) {
   v.Open("a.apl", FakeViewer::Series(3600, 300));
   v.fake.sliderPos = 120;
   v.Send(EventKind::SliderReleased, res::IDC_SLIDER);
-  ASSERT_EQ(v.dlg.m_nRecordIndex, 120);
+  ASSERT_EQ(v.dlg.RecordIndex(), 120);
   v.Write("a.apl", FakeViewer::Series(3600, 500));  // grown since
   v.fake.NextFile(std::nullopt);
   v.Send(EventKind::Command, res::IDC_FILES);
   EXPECT_TRUE(v.fake.messages.empty());
-  EXPECT_EQ(v.dlg.m_nRecordCount, 500);
-  EXPECT_EQ(v.dlg.m_nRecordIndex, 0);
+  EXPECT_EQ(v.dlg.RecordCount(), 500);
+  EXPECT_EQ(v.dlg.RecordIndex(), 0);
   EXPECT_EQ(v.fake.sliderPos, 0);
   EXPECT_EQ(v.fake.sliderMax, 440);
 }
@@ -165,10 +165,10 @@ TEST(OpenFileTest, AFailedOpenShowsNoFile) {
   ASSERT_EQ(v.fake.messages.size(), 1u);
   EXPECT_EQ(v.fake.messages[0].kind, Kind::Warning);
   EXPECT_EQ(v.fake.messages[0].text, "Failed to open " + (v.dir / "gone.apl").string());
-  EXPECT_EQ(v.dlg.m_bFileLoaded, 0);
-  EXPECT_EQ(v.dlg.m_bBrowsing, 0);
+  EXPECT_EQ(v.dlg.IsFileLoaded(), 0);
+  EXPECT_EQ(v.dlg.IsBrowsing(), 0);
   EXPECT_FALSE(v.fake.timerRunning);
-  for (auto [x, y] : {std::pair{690, 50}, std::pair{690, 35}, std::pair{155, 545}, std::pair{530, 560},
+  for (auto [x, y] : {std::pair{681, 50}, std::pair{690, 35}, std::pair{155, 545}, std::pair{530, 560},
                       std::pair{690, 10}, std::pair{690, 80}}) {
     const auto texts = v.fake.TextsAt(x, y);
     ASSERT_EQ(texts.size(), 1u) << x << "," << y;
@@ -209,8 +209,8 @@ TEST(OpenFileTest, FailuresToOpenSayWhat) {
     ASSERT_EQ(v.fake.messages.size(), 1u);
     EXPECT_EQ(v.fake.messages[0].kind, c.kind);
     EXPECT_EQ(v.fake.messages[0].text, c.says + path);
-    EXPECT_EQ(v.dlg.m_bFileLoaded, 0);
-    EXPECT_EQ(v.dlg.m_bIdle, 1);
+    EXPECT_EQ(v.dlg.IsFileLoaded(), 0);
+    EXPECT_EQ(v.dlg.IsIdle(), 1);
   }
 }
 

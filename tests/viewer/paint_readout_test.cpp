@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/fake_window_services.h"
+#include "tests/support/dialog_test_access.h"
 
 namespace helvarra::test {
 namespace {
@@ -32,7 +33,7 @@ TEST(PaintTest, WithoutAFileDrawsAnEmptyPlotAndTheAxisTitles) {
   EXPECT_TRUE(v.fake.TextsAt(690, 35).empty());
   EXPECT_TRUE(v.fake.TextsAt(690, 10).empty());
   EXPECT_TRUE(v.fake.Ops(Op::Line).empty());
-  EXPECT_EQ(v.dlg.m_bIdle, 1);
+  EXPECT_EQ(v.dlg.IsIdle(), 1);
 }
 
 TEST(PaintTest, WithAFileRedrawsThePanelAndTheChart) {
@@ -50,12 +51,12 @@ TEST(PaintTest, WithAFileRedrawsThePanelAndTheChart) {
   EXPECT_EQ(v.fake.maxHeld, 2);
   EXPECT_EQ(v.fake.held, 0);
   EXPECT_EQ(v.fake.defaultHandling, 1);
-  EXPECT_EQ(v.dlg.m_bIdle, 1);
+  EXPECT_EQ(v.dlg.IsIdle(), 1);
 }
 
 TEST(PaintTest, BusyWindowDrawsNothingButTheDefaultPaint) {
   FakeViewer v;
-  v.dlg.m_bIdle = 0;
+  DialogTestAccess::Idle(v.dlg) = 0;
   v.fake.ClearLog();
   v.Send(EventKind::Paint);
   EXPECT_TRUE(v.fake.log.empty());
@@ -72,7 +73,7 @@ TEST(PaintTest, MinimisedWindowShowsTheCentredIconOnly) {
   EXPECT_EQ(v.fake.log[0].op, Op::Icon);
   EXPECT_EQ(v.fake.log[0].x, (798 - 32 + 1) / 2);
   EXPECT_EQ(v.fake.log[0].y, (574 - 32 + 1) / 2);
-  EXPECT_EQ(v.fake.log[0].x2, v.dlg.m_hIcon.resourceId);
+  EXPECT_EQ(v.fake.log[0].x2, v.dlg.OnQueryDragIcon().resourceId);
   EXPECT_EQ(v.fake.iconErasures, 1);
   EXPECT_EQ(v.fake.paintCyclesEnded, 1);
   EXPECT_EQ(v.fake.acquired, 1);
@@ -92,7 +93,7 @@ class ReadoutTest : public ::testing::Test {
 };
 
 TEST_F(ReadoutTest, NamesTheChannelWhoseColourWasClicked) {
-  v.fake.SetPixel(300, 200, v.dlg.m_style.m_crChannel[2]);
+  v.fake.SetPixel(300, 200, v.dlg.Style().m_crChannel[2]);
   const auto lines = ClickAt(300, 200);
   EXPECT_EQ(lines[0], (std::vector<std::string>{kBlank13, "610 MHZ"}));
   const DrawOp label = v.fake.Ops(Op::Text)[3];  // a copy: Ops returns a temporary
@@ -101,7 +102,7 @@ TEST_F(ReadoutTest, NamesTheChannelWhoseColourWasClicked) {
   EXPECT_EQ(label.font, "Courier");
   EXPECT_EQ(lines[1].size(), 2u);
   EXPECT_EQ(lines[2].size(), 2u);
-  EXPECT_EQ(v.dlg.m_bIdle, 1);
+  EXPECT_EQ(v.dlg.IsIdle(), 1);
   EXPECT_EQ(v.fake.defaultHandling, 1);
 
   v.fake.SetPixel(300, 200, 0);
@@ -111,7 +112,7 @@ TEST_F(ReadoutTest, NamesTheChannelWhoseColourWasClicked) {
 TEST_F(ReadoutTest, BorderAndOutsideOnlyBlankTheLines) {
   for (auto [x, y] : {std::pair{79, 200}, std::pair{680, 200}, std::pair{300, 9}, std::pair{300, 510},
                       std::pair{720, 560}, std::pair{20, 20}}) {
-    v.fake.SetPixel(x, y, v.dlg.m_style.m_crChannel[0]);
+    v.fake.SetPixel(x, y, v.dlg.Style().m_crChannel[0]);
     const auto lines = ClickAt(x, y);
     for (const auto& line : lines) EXPECT_EQ(line, std::vector<std::string>{kBlank13}) << x << "," << y;
   }
@@ -124,7 +125,7 @@ TEST_F(ReadoutTest, TimeAndFluxOfThePoint) {
   } times[] = {
       {601, 80, "10:01:01 UT"}, {601, 679, "10:30:58 UT"}, {1440, 80, "00:00:01 UT"}, {1440, 679, "00:29:58 UT"}};
   for (const auto& t : times) {
-    v.dlg.m_nStartMinute = t.startMinute;
+    DialogTestAccess::StartMinute(v.dlg) = t.startMinute;
     EXPECT_EQ(ClickAt(t.x, 300)[2].back(), t.time) << t.startMinute << " " << t.x;
   }
   const std::pair<int, const char*> fluxes[] = {{479, "10 SFU"}, {480, "9 SFU"}, {509, "5 SFU"}, {10, "489778 SFU"}};
@@ -132,7 +133,7 @@ TEST_F(ReadoutTest, TimeAndFluxOfThePoint) {
 }
 
 TEST_F(ReadoutTest, NeedsAnIdleWindowWithAFile) {
-  v.dlg.m_bIdle = 0;
+  DialogTestAccess::Idle(v.dlg) = 0;
   ClickAt(300, 200);
   EXPECT_TRUE(v.fake.log.empty());
   EXPECT_EQ(v.fake.defaultHandling, 1);

@@ -44,7 +44,7 @@ TEST_F(PrintTest, CopiesTheRedrawnWindowOntoOnePage) {
   EXPECT_EQ(v.fake.messages[0].kind, Kind::Plain);
   EXPECT_EQ(v.fake.messages[0].text, "printed to: Laser 5");
   EXPECT_EQ(v.fake.held, 0);
-  EXPECT_EQ(v.dlg.m_bIdle, 1);
+  EXPECT_EQ(v.dlg.IsIdle(), 1);
 
   v.Send(EventKind::Command, res::IDC_PRINT);
   EXPECT_EQ(v.fake.printer.calls.size(), 12u);
@@ -59,7 +59,7 @@ TEST_F(PrintTest, DocumentThatCannotStartIsReportedAsNotPrinted) {
   ASSERT_EQ(v.fake.messages.size(), 1u);
   EXPECT_EQ(v.fake.messages[0].kind, Kind::Warning);
   EXPECT_EQ(v.fake.messages[0].text, "Nothing was printed: the document could not be started on Laser 5.");
-  EXPECT_EQ(v.dlg.m_bIdle, 1);
+  EXPECT_EQ(v.dlg.IsIdle(), 1);
 }
 
 TEST(PrintWithoutAFileTest, PrintsTheEmptyWindow) {
@@ -81,7 +81,7 @@ TEST_F(PrintTest, PrintingDoesNotStopABrowse) {
   v.fake.NextPrinter("Laser 5");
   v.Send(EventKind::Command, res::IDC_PRINT);
   EXPECT_TRUE(v.fake.timerRunning);
-  EXPECT_EQ(v.dlg.m_bBrowsing, 1);
+  EXPECT_EQ(v.dlg.IsBrowsing(), 1);
   EXPECT_EQ(v.fake.timerStops, 0);
 }
 

@@ -44,13 +44,13 @@ TEST_P(ViewerWindowTest, OpenDrawsTheWindowOfTheFirstRecord) {
   FakeViewer v;
   v.ShowOnly({0});
   v.Open("plot.apl", c.bytes);
-  EXPECT_EQ(v.dlg.m_nStartMinute, c.startMinute);
+  EXPECT_EQ(v.dlg.StartMinute(), c.startMinute);
   const DrawLog strokes = v.fake.TraceStrokes();
   EXPECT_EQ(strokes.size(), c.strokes);
   for (const DrawOp& op : strokes) EXPECT_EQ(op.pen.colour, Channel(0).colour);
-  EXPECT_EQ(v.dlg.m_nLastSecond, c.lastSecond);
+  EXPECT_EQ(v.dlg.LastSecond(), c.lastSecond);
   EXPECT_EQ(v.fake.timerStops, c.tableEnds ? 1 : 0);
-  EXPECT_EQ(v.dlg.m_bBrowsing, 0);
+  EXPECT_EQ(v.dlg.IsBrowsing(), 0);
   EXPECT_EQ(v.fake.maxHeld, 1);
 }
 

@@ -1,0 +1,23 @@
+#pragma once
+// The keys that choose a window-menu command besides the menu: Ctrl+D the
+// day overview; Ctrl+Page Down and Ctrl+Page Up the next and the previous
+// station (as a browser goes from tab to tab).
+
+#include <QKeySequence>
+#include <QList>
+
+#include "resources/strings.h"
+
+namespace helvarra::qt {
+
+inline QList<QKeySequence> CommandKeys(unsigned command) {
+  namespace res = resources;
+  switch (command) {
+    case res::IDM_DAYOVERVIEW: return {QKeySequence(Qt::CTRL | Qt::Key_D)};
+    case res::IDM_NEXTSTATION: return {QKeySequence(Qt::CTRL | Qt::Key_PageDown)};
+    case res::IDM_PREVSTATION: return {QKeySequence(Qt::CTRL | Qt::Key_PageUp)};
+    default: return {};
+  }
+}
+
+}  // namespace helvarra::qt
