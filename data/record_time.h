@@ -13,7 +13,7 @@
 namespace helvarra {
 
 // A step of more than this between two records is a gap in the data: the
-// chart does not join them.
+// chart does not join them, and a run of flux above the quiet level ends.
 inline constexpr int kGapSeconds = 6;
 
 // Days from 1970-01-01 to a date, negative before it: the civil-days formula,
