@@ -1,12 +1,13 @@
 // Bursts found in made-up days: each standing five thresholds or more above
 // its background once, at its highest record; nothing else, not the
-// interference, not a quiet stretch.
+// interference, not a quiet stretch. Then a burst seen at two stations.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <tuple>
 
+#include "analysis/burst_confirm.h"
 #include "analysis/burst_detect.h"
 #include "analysis/burst_threshold.h"
 #include "tests/analysis/made_up_day.h"
@@ -79,6 +80,27 @@ TEST(BurstsFoundTest, AreTheMadeUpDaysBursts) {
       return std::tie(a.begin, a.channel) < std::tie(b.begin, b.channel);
     }));
   }
+}
+
+// Learmonth's burst at 2695 MHz is at the second station 3 s later, beside one
+// at 4995 MHz then and one at 2695 MHz an hour later, which confirm nothing.
+TEST(BurstsFoundTest, AreConfirmedByTheStationsThatSawThem) {
+  const std::vector<MadeUpBurst> learmonth{{4, 10 * kHour, 5, 300, 5, true}},
+      second{{4, 10 * kHour + 3, 5, 300, 5, true}, {5, 10 * kHour, 5, 300, 5, true}, {4, 11 * kHour, 5, 300, 5, true}};
+  std::vector<std::vector<FoundBurst>> found{FindBursts(test::MakeDay({1, learmonth})),
+                                             FindBursts(test::MakeDay({2, second}))};
+  const auto stations = [&](std::size_t s) {
+    std::vector<int> counts;
+    for (const FoundBurst& b : found[s]) counts.push_back(b.stations);
+    return counts;
+  };
+  ConfirmBursts(found);
+  EXPECT_EQ(stations(0), std::vector{2});
+  EXPECT_EQ(stations(1), (std::vector{1, 2, 1}));  // 4995 MHz begins first
+  found[1].erase(found[1].begin() + 1);
+  ConfirmBursts(found);
+  EXPECT_EQ(stations(0), std::vector{1});
+  EXPECT_EQ(stations(1), (std::vector{1, 1}));
 }
 
 }  // namespace
