@@ -55,6 +55,7 @@ ROWS = [
     ("open/gzip_day_file_only", "the same file opened by the reader alone: read, inflated, decoded", ""),
     ("overview/day_1200px", "the day overview of the 24-hour file, 1200 x 400, all eight channels, on the real Qt surface", "≤ 2 ms"),
     ("overview/day_1200px_no_surface", "the same onto a surface that draws nothing: the columns' smallest and largest values, the calls", ""),
+    ("bursts/day", "every burst of the 24-hour file found at each frequency, from the opened table", "≤ 30 ms"),
     ("browse/whole_day", "browsing the whole 24-hour file, 48 windows, through the dispatch", ""),
     ("interaction/slider_release", "slider let go to the window's pixels updated (real widget, offscreen)", "< 8 ms"),
     ("interaction/check_box_click", "check box click to the window's pixels updated", "< 8 ms"),
@@ -93,6 +94,7 @@ def ratio_lines(m, zcat_us, peer_us, looks):
         f"- opening the compressed day / zcat: {m['open/gzip_day'] / zcat_us:.2f} x (open {fmt(m['open/gzip_day'])}, "
         f"zcat {fmt(zcat_us)}); target at most 1.3 x.",
         f"- the day overview at 1200 px: {fmt(m['overview/day_1200px'])}; target at most 2 ms.",
+        f"- a day's bursts found: {fmt(m['bursts/day'])}; target at most 30 ms on one core.",
         f"- quicklooks of a year ({looks['files']} compressed days, {looks['compressed_bytes'] / 1048576:.0f} MB, "
         f"{looks['pictures']} pictures) in one process: {one:.1f} ms a file on one core, {every:.1f} ms on "
         f"{looks['cores']} cores ({one / every:.2f} x); target at most 45 ms on one core and close to half on two.",

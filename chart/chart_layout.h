@@ -6,6 +6,7 @@
 #include <array>
 
 #include "chart/drawing_surface.h"
+#include "data/record_time.h"  // kGapSeconds: a longer step between records is not drawn
 
 namespace helvarra {
 
@@ -22,7 +23,6 @@ inline constexpr int kTraceRightX = 680;  // time offset 1800 s
 inline constexpr int kRowZeroY = 510;     // flux row 0
 inline constexpr int kHighestStartRow = 500;
 inline constexpr int kWindowSeconds = 1800;
-inline constexpr int kGapSeconds = 6;  // a longer step between records is not drawn
 
 // Time axis: one tick a minute, 20 columns apart, labelled every ten minutes.
 inline constexpr int kTickTopY = 511;

@@ -12,6 +12,10 @@
 
 namespace helvarra {
 
+// A step of more than this between two records is a gap in the data: the
+// chart does not join them, and a run of flux above the quiet level ends.
+inline constexpr int kGapSeconds = 6;
+
 // Days from 1970-01-01 to a date, negative before it: the civil-days formula,
 // counting in eras of 400 years (146097 days) of years that start on 1 March,
 // so that a leap day ends its year. A month or day out of range (the decoder
