@@ -4,7 +4,6 @@
 #include <optional>
 #include <tuple>
 
-#include "analysis/burst_measure.h"
 #include "analysis/burst_threshold.h"
 #include "analysis/flux_window.h"
 #include "data/record_time.h"
@@ -106,7 +105,7 @@ std::vector<FoundBurst> FindBursts(std::span<const FluxRecord> records) {
   std::vector<FoundBurst> found;
   for (int k = 0; k < kChannelCount; ++k) {
     std::transform(records.begin(), records.end(), flux.begin(),
-                   [k](const FluxRecord& r) { return IsFlux(r, k) ? r.Value(k) : kNoFlux; });
+                   [k](const FluxRecord& r) { return r.IsFlux(k) ? r.Value(k) : kNoFlux; });
     if (k > 0) window.Clear();
     ChannelScan{.times = times, .flux = flux, .k = k, .window = window, .found = found}.Scan();
   }

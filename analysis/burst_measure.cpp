@@ -17,7 +17,7 @@ ChannelValues BackgroundValues(const FluxTable& table, std::int64_t start) {
     const std::int64_t t = RecordTime(record);
     if (t < start - kBackgroundSeconds || t >= start) continue;
     for (int k = 0; k < kChannelCount; ++k)
-      if (IsFlux(record, k)) values[static_cast<std::size_t>(k)].push_back(record.Value(k));
+      if (record.IsFlux(k)) values[static_cast<std::size_t>(k)].push_back(record.Value(k));
   }
   return values;
 }
@@ -34,7 +34,7 @@ std::optional<double> Median(std::vector<std::int32_t>& values) {
 
 void MeasurePeak(const FluxTable& table, std::size_t first, std::size_t last, int k, ChannelMeasure& m) {
   for (std::size_t i = first; i <= last; ++i) {
-    if (!IsFlux(table[i], k)) {
+    if (!table[i].IsFlux(k)) {
       ++m.holes;
     } else if (!m.peakRow || table[i].Value(k) > m.peak) {
       m.peakRow = i;
@@ -47,7 +47,7 @@ void MeasureSpan(const FluxTable& table, std::size_t first, std::size_t last, in
   if (!m.background || !m.peakRow) return;
   m.peakAboveBackground = m.peak - *m.background;
   const double threshold = *m.background + *m.peakAboveBackground / 2;
-  const auto atOrAbove = [&](std::size_t i) { return IsFlux(table[i], k) && table[i].Value(k) >= threshold; };
+  const auto atOrAbove = [&](std::size_t i) { return table[i].IsFlux(k) && table[i].Value(k) >= threshold; };
   std::size_t begin = *m.peakRow, end = *m.peakRow;
   if (!atOrAbove(begin)) return;
   while (begin > first && atOrAbove(begin - 1)) --begin;

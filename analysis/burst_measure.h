@@ -37,9 +37,6 @@ struct ChannelMeasure {
 
 using BurstMeasure = std::array<ChannelMeasure, kChannelCount>;
 
-// Whether channel k of the record holds flux the measurement takes.
-inline bool IsFlux(const FluxRecord& record, int k) { return record.IsFlux(k); }
-
 // Each channel measured over rows `first` to `last`, both included. Rows past
 // the table's end are not measured; with `first` past `last` nothing is.
 BurstMeasure MeasureBurst(const FluxTable& table, std::size_t first, std::size_t last);
