@@ -44,17 +44,17 @@ std::vector<std::string> SplitHeader(std::string_view header) {
   }
 }
 
-std::string EventsLine(const FluxTable& table, int k, const ChannelMeasure& m) {
-  const FluxRecord &begin = table[*m.beginRow], &peak = table[*m.peakRow], &end = table[*m.endRow];
+}  // namespace
+
+std::string EventsListLine(const FluxRecord& begin, const FluxRecord& peak, const FluxRecord& end, int k,
+                           double peakAboveBackground) {
   const std::string observatory(LookupObservatory(peak.Station()));
   char line[160];
   std::snprintf(line, sizeof line, "%02d%02d   %02d%02d   %02d%02d  %-3s  RBR%7d%8lld\n", begin.hour, begin.minute,
                 peak.hour, peak.minute, end.hour, end.minute, observatory.c_str(), Channel(k).megahertz,
-                std::llround(*m.peakAboveBackground));
+                std::llround(peakAboveBackground));
   return line;
 }
-
-}  // namespace
 
 TextTable MeasurementTable(std::span<const StationMeasurement> stations) {
   const bool several = stations.size() > 1;
@@ -80,7 +80,9 @@ std::string EventsListLines(std::span<const StationMeasurement> stations) {
   for (const StationMeasurement& s : stations)
     for (int k = 0; k < kChannelCount; ++k) {
       const ChannelMeasure& m = s.measure[static_cast<std::size_t>(k)];
-      if (m.beginRow && m.peakRow && m.endRow && m.peakAboveBackground) lines += EventsLine(*s.table, k, m);
+      if (m.beginRow && m.peakRow && m.endRow && m.peakAboveBackground)
+        lines += EventsListLine((*s.table)[*m.beginRow], (*s.table)[*m.peakRow], (*s.table)[*m.endRow], k,
+                                *m.peakAboveBackground);
     }
   return lines;
 }

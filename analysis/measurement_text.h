@@ -42,6 +42,9 @@ std::string MeasurementCsv(const FluxTable& table, const BurstMeasure& measure);
 // e.g. "2310   2312   2325  LEA  RBR   2695    1200". The observatory is the
 // station of the record at the peak.
 std::string EventsListLines(std::span<const StationMeasurement> stations);
+// One such line for a burst at channel k (the observatory the peak's station).
+std::string EventsListLine(const FluxRecord& begin, const FluxRecord& peak, const FluxRecord& end, int k,
+                           double peakAboveBackground);
 std::string EventsListLines(const FluxTable& table, const BurstMeasure& measure);
 
 // What the viewer's "Copy" puts on the clipboard: the CSV, then, after an

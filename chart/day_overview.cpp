@@ -75,6 +75,21 @@ void DrawTraces(DrawingSurface& s, const ChartStyle& style, const OverviewReques
   }
 }
 
+// A triangle pointing down at the maximum's column from the strip's top:
+// five pixels wide, three high.
+void DrawBurstMarks(DrawingSurface& s, const ChartStyle& style, const OverviewRequest& r, const OverviewStrip& strip,
+                    const OverviewLayout& layout, const Rect& plot) {
+  for (const BurstMark& mark : strip.bursts) {
+    if (!r.shown[static_cast<std::size_t>(mark.channel)] || !layout.scale.Holds(mark.peak)) continue;
+    const int x = layout.scale.X(mark.peak);
+    s.SelectPen(MakePen(PenStyle::Solid, 1, style.m_crChannel[static_cast<std::size_t>(mark.channel)]));
+    for (int row = 0; row < 3; ++row) {
+      s.MovePen(std::max(plot.left, x - 2 + row), plot.top + row);
+      s.DrawLineTo(std::min(plot.right, x + 3 - row), plot.top + row);
+    }
+  }
+}
+
 }  // namespace
 
 std::vector<const FluxTable*> TablesOf(const OverviewRequest& request) {
@@ -103,6 +118,7 @@ void DrawDayOverview(DrawingSurface& s, const ChartStyle& style, const OverviewR
   for (std::size_t i = 0; i < layout.strips.size(); ++i) {
     DrawSelectionEdges(s, r, layout, layout.strips[i]);
     DrawTraces(s, style, r, *tables[i], layout, layout.strips[i]);
+    if (i < r.strips.size()) DrawBurstMarks(s, style, r, r.strips[i], layout, layout.strips[i]);
   }
 }
 

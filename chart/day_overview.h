@@ -11,6 +11,7 @@
 // chart/overview_geometry.h.
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -26,10 +27,19 @@ inline constexpr Colour kOverviewShadeColour = 0x502020;      // dark blue
 inline constexpr Colour kOverviewSelectionColour = 0x184060;  // dark brown
 inline constexpr Colour kOverviewSelectionEdgeColour = 0xC0C0C0;
 
-// A station's strip: its records and its name (shown where there are several).
+// A burst found at a station: its maximum's time and its channel, marked
+// over the strip there by a small triangle in the channel's colour.
+struct BurstMark {
+  std::int64_t peak = 0;
+  int channel = 0;
+};
+
+// A station's strip: its records, its name (shown where there are several),
+// and the bursts found in it.
 struct OverviewStrip {
   const FluxTable* table = nullptr;
   std::string_view name;
+  std::vector<BurstMark> bursts{};
 };
 
 struct OverviewRequest {
@@ -46,7 +56,8 @@ std::vector<const FluxTable*> TablesOf(const OverviewRequest& request);
 // The picture: the window's background, the strips black with the
 // stretches' backgrounds, the axes and the names, the selection's edges,
 // then each strip's channels in channel order, each a 1-pixel stroke a
-// column. With no record the strips and flux axes are drawn empty.
+// column, and the marks of its bursts at the shown channels. With no record
+// the strips and flux axes are drawn empty.
 void DrawDayOverview(DrawingSurface& s, const ChartStyle& style, const OverviewRequest& request);
 
 }  // namespace helvarra

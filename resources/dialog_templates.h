@@ -69,7 +69,7 @@ constexpr const ControlTemplate& MainDialogControl(int id) {
 // Overview - NAME" (NAME the file's name), its picture over the measurement
 // table and the two buttons.
 inline constexpr std::string_view kOverviewTitle = "Day Overview";
-inline constexpr int IDC_OVERVIEW_COPY = 1020, IDC_OVERVIEW_EXPORT = 1021;
+inline constexpr int IDC_OVERVIEW_COPY = 1020, IDC_OVERVIEW_EXPORT = 1021, IDC_OVERVIEW_BURSTS = 1022;
 inline constexpr std::string_view kOverviewCopyText = "Copy", kOverviewExportText = "Export CSV...";
 
 // About box, template 100.

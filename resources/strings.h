@@ -15,6 +15,9 @@ inline constexpr int IDM_DAYOVERVIEW = 32;   // its command, also Ctrl+D
 // The stations open together, one after another in the main window.
 inline constexpr int IDS_NEXTSTATION = 103, IDS_PREVSTATION = 104;
 inline constexpr int IDM_NEXTSTATION = 48, IDM_PREVSTATION = 64;  // also Ctrl+Page Down, Ctrl+Page Up
+// The bursts found at the shown station, one after another.
+inline constexpr int IDS_NEXTBURST = 105, IDS_PREVBURST = 106;
+inline constexpr int IDM_NEXTBURST = 80, IDM_PREVBURST = 96;  // also F3, Shift+F3
 
 // A string of the table by its id; empty for an id the table lacks.
 constexpr std::string_view LoadStringResource(int id) {
@@ -23,6 +26,8 @@ constexpr std::string_view LoadStringResource(int id) {
     case IDS_DAYOVERVIEW: return "&Day Overview...";
     case IDS_NEXTSTATION: return "&Next Station";
     case IDS_PREVSTATION: return "P&revious Station";
+    case IDS_NEXTBURST: return "Next &Burst";
+    case IDS_PREVBURST: return "Pre&vious Burst";
     default: return {};
   }
 }

@@ -3,6 +3,8 @@
 #include <fstream>
 
 #include "analysis/csv_export.h"
+#include "analysis/station_agreement.h"
+#include "data/record_time.h"
 #include "data/stations.h"
 #include "resources/dialog_templates.h"
 
@@ -22,6 +24,8 @@ EventResult CDayOverviewDlg::Dispatch(const WindowEvent& event) {
         OnCopy();
       else if (event.id == res::IDC_OVERVIEW_EXPORT)
         OnExportCsv();
+      else if (event.id == res::IDC_OVERVIEW_BURSTS)
+        OnBurstChosen(event.x);
       else
         result.routed = false;
       break;
@@ -36,7 +40,14 @@ OverviewRequest CDayOverviewDlg::Request() const {
   r.shown = m_main.ShownChannels();
   r.selected = m_selection;
   const FluxNetwork& network = m_main.Network();
-  for (const FluxSeries& series : network.stations) r.strips.push_back({&series.table, StationName(series.StationCode())});
+  const BurstCatalogue* bursts = network.empty() ? nullptr : &m_main.Bursts();
+  for (std::size_t i = 0; i < network.stations.size(); ++i) {
+    const FluxSeries& series = network.stations[i];
+    OverviewStrip strip{&series.table, StationName(series.StationCode())};
+    for (const FoundBurst& b : bursts->byStation[i])
+      strip.bursts.push_back({RecordTime(series.table[b.peakRow]), b.channel});
+    r.strips.push_back(std::move(strip));
+  }
   if (const std::optional<ShownWindow> shown = m_main.Shown(); shown && shown->station < network.stations.size())
     r.shaded = SecondsOfRows(network.stations[shown->station].table, shown->rows);
   return r;
@@ -88,14 +99,38 @@ void CDayOverviewDlg::Select(std::optional<SecondRange> seconds) {
   TextTable table = MeasurementTable(m_measures);
   if (m_measures.empty()) table.rows.clear();
   m_services.ShowMeasurement(table);
+  ShowAgreement();
   m_services.EnableOverviewButtons(!m_measures.empty(), !network.empty());
   m_services.RepaintOverview();
+}
+
+// Each station with records selected against the first of them.
+void CDayOverviewDlg::ShowAgreement() {
+  TextTable all{{"station", "reference", "frequency_mhz", "common_seconds", "median_ratio"}, {}};
+  for (std::size_t i = 1; i < m_measures.size(); ++i) {
+    const FluxTable &first = *m_measures[0].table, &other = *m_measures[i].table;
+    const StationAgreement a =
+        CompareStations(first, *RowsInSeconds(first, *m_selection), other, *RowsInSeconds(other, *m_selection));
+    const TextTable t = AgreementTable(first, other, a);
+    all.rows.insert(all.rows.end(), t.rows.begin(), t.rows.end());
+  }
+  m_services.ShowAgreement(all);
+}
+
+void CDayOverviewDlg::OnBurstChosen(int listed) {
+  const BurstCatalogue& c = m_main.Bursts();
+  if (listed < 0 || static_cast<std::size_t>(listed) >= c.list.size()) return;
+  const FoundBurst& b = *c.list[static_cast<std::size_t>(listed)].burst;
+  m_main.ShowBurst(static_cast<std::size_t>(listed));
+  Select(SecondRange{b.begin, b.end});
 }
 
 void CDayOverviewDlg::OnMainWindowMoved() { m_services.RepaintOverview(); }
 
 void CDayOverviewDlg::OnFilesOpened(std::string_view title) {
   m_services.RetitleOverview(title);
+  const FluxNetwork& network = m_main.Network();
+  m_services.ShowBursts(network.empty() ? BurstTable(network, BurstCatalogue{}) : BurstTable(network, m_main.Bursts()));
   Select(std::nullopt);
 }
 

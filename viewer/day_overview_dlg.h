@@ -33,6 +33,8 @@ class CDayOverviewDlg : public DialogEvents {
   void OnSpanSelected(int x1, int x2);
   void OnCopy();
   void OnExportCsv();
+  // A burst of the list chosen: shown in the main window and measured.
+  void OnBurstChosen(int listed);
 
   // What the main window tells it: its chart window moved (the shade
   // follows); other files opened, or none (no selection, a new title).
@@ -50,6 +52,7 @@ class CDayOverviewDlg : public DialogEvents {
  private:
   OverviewRequest Request() const;
   OverviewLayout Layout() const;
+  void ShowAgreement();
 
   MainWindowView& m_main;
   OverviewServices& m_services;

@@ -36,7 +36,9 @@ bool CFluxViewerDlg::InitWindow() {
     }
     for (const auto& [text, command] : {std::pair{res::IDS_DAYOVERVIEW, res::IDM_DAYOVERVIEW},
                                        std::pair{res::IDS_NEXTSTATION, res::IDM_NEXTSTATION},
-                                       std::pair{res::IDS_PREVSTATION, res::IDM_PREVSTATION}}) {
+                                       std::pair{res::IDS_PREVSTATION, res::IDM_PREVSTATION},
+                                       std::pair{res::IDS_NEXTBURST, res::IDM_NEXTBURST},
+                                       std::pair{res::IDS_PREVBURST, res::IDM_PREVBURST}}) {
       const std::string_view item = res::LoadStringResource(text);
       if (!item.empty()) m_services.AppendSystemMenuItem(item, static_cast<unsigned>(command));
     }

@@ -66,6 +66,9 @@ class CFluxViewerDlg : public DialogEvents, private MainWindowView {
   void OnDayOverview();
   // The next or the previous station of those open (wrapping round).
   void OnNextStation(int step);
+  // The shown station's next or previous burst after the window's start
+  // (or the burst shown last), in the main window.
+  void OnNextBurst(int step);
   // The framework's closing: OK reads the controls back, both end the run.
   void OnOK();
   void OnCancel();
@@ -107,6 +110,8 @@ class CFluxViewerDlg : public DialogEvents, private MainWindowView {
   std::array<bool, kChannelCount> ShownChannels() const override;
   std::string ExportName() const override;
   void ShowStationAt(std::size_t station, std::size_t row) override;
+  const BurstCatalogue& Bursts() const override;
+  void ShowBurst(std::size_t listed) override;
 
   int& Flag(int k) { return this->*kShowFlags[static_cast<std::size_t>(k)]; }
   const FluxTable& Table() const;
@@ -160,6 +165,12 @@ class CFluxViewerDlg : public DialogEvents, private MainWindowView {
   std::optional<ShownWindow> m_window;
   std::size_t m_nFirstRowRead = 0, m_nLastRowRead = 0;
   std::optional<std::size_t> m_nEndRow;
+
+  // The bursts of the stations open, found when first asked for, and the
+  // one of the list the window was last moved to (while it stays there).
+  mutable std::optional<BurstCatalogue> m_bursts;
+  std::optional<std::size_t> m_nBurstShown;
+  std::optional<std::int64_t> m_nBurstWindow;
 
   std::unique_ptr<CDayOverviewDlg> m_pOverview;  // made when first opened
 

@@ -85,6 +85,8 @@ bool CFluxViewerDlg::OpenAndTakeStamps() {
     return false;
   }
   m_nStation = 0;
+  m_bursts.reset();
+  m_nBurstShown.reset();
   TakeStationStamps();
   return true;
 }
@@ -134,6 +136,8 @@ void CFluxViewerDlg::EnableFileCommands() {
   m_services.EnableSystemMenuItem(resources::IDM_DAYOVERVIEW, m_bFileLoaded == 1);
   m_services.EnableSystemMenuItem(resources::IDM_NEXTSTATION, stations);
   m_services.EnableSystemMenuItem(resources::IDM_PREVSTATION, stations);
+  m_services.EnableSystemMenuItem(resources::IDM_NEXTBURST, m_bFileLoaded == 1);
+  m_services.EnableSystemMenuItem(resources::IDM_PREVBURST, m_bFileLoaded == 1);
 }
 
 const FilePanel CFluxViewerDlg::Panel() const {

@@ -29,8 +29,13 @@ class OverviewServices {
   virtual void ReleaseOverviewSurface(std::unique_ptr<DrawingSurface> surface) = 0;
   virtual Size GetOverviewSize() const = 0;
 
-  // The table under the picture: its header and rows of cells.
+  // The tables under the picture, each a header and rows of cells: the
+  // selection's measurement; the stations' agreement in it (no rows: none);
+  // the bursts found, of which the user may choose one (EventKind::Command,
+  // IDC_OVERVIEW_BURSTS, x the row).
   virtual void ShowMeasurement(const TextTable& table) = 0;
+  virtual void ShowAgreement(const TextTable& table) = 0;
+  virtual void ShowBursts(const TextTable& table) = 0;
   // "Copy" and "Export CSV..." offered or greyed out.
   virtual void EnableOverviewButtons(bool copy, bool exportCsv) = 0;
   virtual void SetClipboardText(std::string_view text) = 0;

@@ -1,8 +1,8 @@
 #pragma once
-// What the day overview sees of the main window: the stations open, read
-// only, the 30 minutes the main window shows and the channels it draws, the
-// chart's colours; and the one thing it may ask of it, to show a station at
-// a record, as the slider let go there. The main window tells the overview
+// What the day overview sees of the main window: the stations open and
+// their bursts, read only, the 30 minutes the main window shows and the
+// channels it draws, the chart's colours; and what it may ask of it: to show
+// a station at a record, as the slider let go there, or to show a burst. The main window tells the overview
 // when these change (CDayOverviewDlg::OnMainWindowMoved, OnFilesOpened).
 
 #include <array>
@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 
+#include "analysis/burst_catalogue.h"
 #include "chart/chart_style.h"
 #include "data/flux_network.h"
 
@@ -38,6 +39,11 @@ class MainWindowView {
   // The station shown in the main window at the record, as the slider let go
   // there (nothing while browsing).
   virtual void ShowStationAt(std::size_t station, std::size_t row) = 0;
+  // Every station's bursts, found when first asked for after an open.
+  virtual const BurstCatalogue& Bursts() const = 0;
+  // The burst of the list shown in the main window (its station, a window
+  // that starts five minutes before it begins).
+  virtual void ShowBurst(std::size_t listed) = 0;
 };
 
 }  // namespace helvarra

@@ -17,6 +17,8 @@ void CFluxViewerDlg::OnSystemCommand(unsigned command, long /*extra*/) {
     case resources::IDM_DAYOVERVIEW: OnDayOverview(); break;
     case resources::IDM_NEXTSTATION: OnNextStation(1); break;
     case resources::IDM_PREVSTATION: OnNextStation(-1); break;
+    case resources::IDM_NEXTBURST: OnNextBurst(1); break;
+    case resources::IDM_PREVBURST: OnNextBurst(-1); break;
     default: m_services.DefaultHandling();
   }
 }

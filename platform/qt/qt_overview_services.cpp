@@ -61,6 +61,14 @@ void QtOverviewServices::ShowMeasurement(const TextTable& table) {
   if (window_) window_->ShowTable(table);
 }
 
+void QtOverviewServices::ShowAgreement(const TextTable& table) {
+  if (window_) window_->ShowAgreement(table);
+}
+
+void QtOverviewServices::ShowBursts(const TextTable& table) {
+  if (window_) window_->ShowBursts(table);
+}
+
 void QtOverviewServices::EnableOverviewButtons(bool copy, bool exportCsv) {
   if (window_) window_->EnableButtons(copy, exportCsv);
 }

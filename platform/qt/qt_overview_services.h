@@ -26,6 +26,8 @@ class QtOverviewServices : public OverviewServices {
   void ReleaseOverviewSurface(std::unique_ptr<DrawingSurface> surface) override;
   Size GetOverviewSize() const override;
   void ShowMeasurement(const TextTable& table) override;
+  void ShowAgreement(const TextTable& table) override;
+  void ShowBursts(const TextTable& table) override;
   void EnableOverviewButtons(bool copy, bool exportCsv) override;
   void SetClipboardText(std::string_view text) override;
   std::optional<std::string> ChooseSaveFile(std::string_view suggestedName) override;

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTabWidget>
 #include <algorithm>
 #include <QVBoxLayout>
 
@@ -58,14 +59,46 @@ void OverviewPicture::mouseReleaseEvent(QMouseEvent* event) {
   QWidget::mouseReleaseEvent(event);
 }
 
+namespace {
+
+QTableWidget* NewTable(QWidget* parent) {
+  auto* table = new QTableWidget(0, 0, parent);
+  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table->verticalHeader()->hide();
+  table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  return table;
+}
+
+void Fill(QTableWidget& widget, const TextTable& table) {
+  QStringList header;
+  for (const std::string& h : table.header) header << QString::fromStdString(h);
+  widget.clearContents();
+  widget.setColumnCount(static_cast<int>(header.size()));
+  widget.setHorizontalHeaderLabels(header);
+  widget.setRowCount(static_cast<int>(table.rows.size()));
+  for (std::size_t r = 0; r < table.rows.size(); ++r)
+    for (std::size_t c = 0; c < table.rows[r].size(); ++c)
+      widget.setItem(static_cast<int>(r), static_cast<int>(c),
+                     new QTableWidgetItem(QString::fromStdString(table.rows[r][c])));
+}
+
+}  // namespace
+
 OverviewWindow::OverviewWindow(DialogEvents& events) : events_(events) {
   setWindowFlags(Qt::Window);
   setAttribute(Qt::WA_QuitOnClose, false);
   picture_ = new OverviewPicture(canvas_, [this](const WindowEvent& e) { Send(e); });
-  table_ = new QTableWidget(0, 8, this);
-  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  table_->verticalHeader()->hide();
-  table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  tabs_ = new QTabWidget(this);
+  table_ = NewTable(tabs_);
+  agreement_ = NewTable(tabs_);
+  bursts_ = NewTable(tabs_);
+  tabs_->addTab(table_, QStringLiteral("Measurement"));
+  tabs_->addTab(agreement_, QStringLiteral("Agreement"));
+  tabs_->addTab(bursts_, QStringLiteral("Bursts"));
+  for (auto chosen : {&QTableWidget::cellClicked, &QTableWidget::cellActivated})
+    connect(bursts_, chosen, this,
+            [this](int row, int) { Send({.kind = EventKind::Command, .id = res::IDC_OVERVIEW_BURSTS, .x = row}); });
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   for (auto [id, text] : {std::pair{res::IDC_OVERVIEW_COPY, res::kOverviewCopyText},
@@ -79,7 +112,7 @@ OverviewWindow::OverviewWindow(DialogEvents& events) : events_(events) {
   }
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(picture_, 3);
-  layout->addWidget(table_, 1);
+  layout->addWidget(tabs_, 1);
   layout->addLayout(buttons);
   ApplyDialogLook(*this);
   // Room for the eight channels' rows, whatever the font.
@@ -97,17 +130,16 @@ void OverviewWindow::keyPressEvent(QKeyEvent* event) {
   QWidget::keyPressEvent(event);
 }
 
-void OverviewWindow::ShowTable(const TextTable& table) {
-  QStringList header;
-  for (const std::string& h : table.header) header << QString::fromStdString(h);
-  table_->clearContents();
-  table_->setColumnCount(static_cast<int>(header.size()));
-  table_->setHorizontalHeaderLabels(header);
-  table_->setRowCount(static_cast<int>(table.rows.size()));
-  for (std::size_t r = 0; r < table.rows.size(); ++r)
-    for (std::size_t c = 0; c < table.rows[r].size(); ++c)
-      table_->setItem(static_cast<int>(r), static_cast<int>(c),
-                      new QTableWidgetItem(QString::fromStdString(table.rows[r][c])));
+void OverviewWindow::ShowTable(const TextTable& table) { Fill(*table_, table); }
+
+void OverviewWindow::ShowAgreement(const TextTable& table) {
+  Fill(*agreement_, table);
+  tabs_->setTabEnabled(tabs_->indexOf(agreement_), !table.rows.empty());
+}
+
+void OverviewWindow::ShowBursts(const TextTable& table) {
+  Fill(*bursts_, table);
+  tabs_->setTabText(tabs_->indexOf(bursts_), QStringLiteral("Bursts (%1)").arg(table.rows.size()));
 }
 
 void OverviewWindow::EnableButtons(bool copy, bool exportCsv) {

@@ -6,6 +6,7 @@
 // and every resize become events for the viewer's overview.
 
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QWidget>
 #include <functional>
@@ -45,8 +46,13 @@ class OverviewWindow : public QWidget {
   QTableWidget& Table() { return *table_; }
   // The picture drawn again by the viewer, once the events queued now have run.
   void RequestPaint() { paintRequest_.Ask(); }
-  // The measurement's table: its header and its rows of cells.
+  // The tables under the picture, a tab each: the measurement, the
+  // stations' agreement (its tab offered only with rows), the bursts.
   void ShowTable(const TextTable& table);
+  void ShowAgreement(const TextTable& table);
+  void ShowBursts(const TextTable& table);
+  QTableWidget& BurstTable() { return *bursts_; }
+  QTabWidget& Tabs() { return *tabs_; }
   void EnableButtons(bool copy, bool exportCsv);
   // Placed beside the main window where the screen has room, else over it,
   // inside the screen's available area.
@@ -61,7 +67,10 @@ class OverviewWindow : public QWidget {
   DialogEvents& events_;
   QtCanvas canvas_{QSize(1200, 400)};
   OverviewPicture* picture_ = nullptr;
+  QTabWidget* tabs_ = nullptr;
   QTableWidget* table_ = nullptr;
+  QTableWidget* agreement_ = nullptr;
+  QTableWidget* bursts_ = nullptr;
   QPushButton* copy_ = nullptr;
   QPushButton* export_ = nullptr;
   PaintRequest paintRequest_{*this, [this] { Send({.kind = EventKind::Paint}); }};

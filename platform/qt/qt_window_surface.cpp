@@ -3,6 +3,7 @@
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 
@@ -140,6 +141,39 @@ void QtWindowSurface::DrawLineTo(int x, int y) {
   }
   penX_ = x;
   penY_ = y;
+}
+
+// A window's strokes, each as DrawLineTo would draw it in its pen (a stroke
+// of no length the pen's dot), written straight into the pixels: the pens'
+// colours and widths worked out once. A dotted pen goes the long way.
+void QtWindowSurface::DrawStrokes(std::span<const Pen> pens, std::span<const Stroke> strokes) {
+  if (strokes.empty()) return;
+  struct Ink {
+    QRgb rgb;
+    int left, right;  // columns about x: x - left .. x + right
+  };
+  std::array<Ink, 256> inks{};
+  for (std::size_t i = 0; i < pens.size() && i < inks.size(); ++i) {
+    if (pens[i].style != PenStyle::Solid) return DrawingSurface::DrawStrokes(pens, strokes);
+    const int w = std::max(pens[i].width, 1);
+    inks[i] = {qRgb(RedOf(pens[i].colour), GreenOf(pens[i].colour), BlueOf(pens[i].colour)), w / 2, (w - 1) / 2};
+  }
+  TakePixels();
+  for (const Stroke& s : strokes) {
+    const Ink& ink = inks[s.pen];
+    int top = s.to > s.from ? s.from : s.to + 1, bottom = s.to > s.from ? s.to : s.from + 1;
+    if (s.to == s.from) {  // the pen's dot, where it is wider than a pixel
+      if (ink.left + ink.right == 0) continue;
+      top = s.to - ink.left, bottom = s.to + ink.right + 1;
+    }
+    const int left = std::max(s.x - ink.left, 0), right = std::min(s.x + ink.right + 1, width_);
+    top = std::max(top, 0), bottom = std::min(bottom, height_);
+    uchar* row = pixels_ + top * stride_;
+    for (int y = top; y < bottom; ++y, row += stride_)
+      for (int c = left; c < right; ++c) reinterpret_cast<QRgb*>(row)[c] = ink.rgb;
+  }
+  SelectPen(pens[strokes.back().pen]);
+  MovePen(strokes.back().x, strokes.back().to);
 }
 
 // The trace's strokes, the bulk of a chart: the same pixels as Fill, with

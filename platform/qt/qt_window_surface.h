@@ -36,6 +36,8 @@ class QtWindowSurface : public DrawingSurface {
   void FrameRectangle(const Rect& rect, const Brush& brush) override;
   Colour ReadPixel(int x, int y) const override;
   void DrawIconAt(int x, int y, const Icon& icon) override;
+  // Straight into the pixels, as DrawLineTo draws each.
+  void DrawStrokes(std::span<const Pen> pens, std::span<const Stroke> strokes) override;
 
   QtCanvas& Canvas() const { return canvas_; }
 

@@ -159,6 +159,8 @@ class FakeOverviewServices : public OverviewServices {
   void ReleaseOverviewSurface(std::unique_ptr<DrawingSurface> surface) override { surface.reset(); }
   Size GetOverviewSize() const override { return overviewSize; }
   void ShowMeasurement(const TextTable& table) override { measurementShown = table; }
+  void ShowAgreement(const TextTable& table) override { agreementShown = table; }
+  void ShowBursts(const TextTable& table) override { burstsShown = table; }
   void EnableOverviewButtons(bool copy, bool exportCsv) override { buttons = {copy, exportCsv}; }
   void SetClipboardText(std::string_view text) override { clipboard = std::string(text); }
   std::optional<std::string> ChooseSaveFile(std::string_view suggested) override {
@@ -169,7 +171,7 @@ class FakeOverviewServices : public OverviewServices {
 
   DialogEvents* overviewEvents = nullptr;
   std::string overviewTitle, clipboard, saveSuggested;
-  TextTable measurementShown;
+  TextTable measurementShown, agreementShown, burstsShown;
   std::pair<bool, bool> buttons{};  // Copy, Export CSV...
   int overviewShown = 0, overviewRepaints = 0;
   Size overviewSize{1200, 400};

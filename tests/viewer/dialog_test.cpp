@@ -20,15 +20,16 @@ TEST(DialogStartTest, InitWindowSetsControlsMenuIconsFontsAndColours) {
   for (int id = res::IDC_CHECK_FIRST; id <= res::IDC_CHECK_LAST; ++id) EXPECT_EQ(v.fake.checks.at(id), 1) << id;
   for (int k = 0; k < kChannelCount; ++k) EXPECT_EQ(d.ShowFlag(k), 1) << k;
 
-  ASSERT_EQ(v.fake.systemMenu.size(), 5u);
+  ASSERT_EQ(v.fake.systemMenu.size(), 7u);
   EXPECT_EQ(v.fake.systemMenu[0].first, "");  // the separator first
   EXPECT_EQ(v.fake.systemMenu[1], (std::pair<std::string, unsigned>{"&About Tarrawin...", res::IDM_ABOUTBOX}));
   EXPECT_EQ(v.fake.systemMenu[2], (std::pair<std::string, unsigned>{"&Day Overview...", res::IDM_DAYOVERVIEW}));
   EXPECT_EQ(v.fake.systemMenu[3], (std::pair<std::string, unsigned>{"&Next Station", res::IDM_NEXTSTATION}));
   EXPECT_EQ(v.fake.systemMenu[4], (std::pair<std::string, unsigned>{"P&revious Station", res::IDM_PREVSTATION}));
-  // Nothing to show until files are open.
-  EXPECT_EQ(v.fake.menuEnabled, (std::map<unsigned, bool>{
-                                    {res::IDM_DAYOVERVIEW, false}, {res::IDM_NEXTSTATION, false}, {res::IDM_PREVSTATION, false}}));
+  EXPECT_EQ(v.fake.systemMenu[5], (std::pair<std::string, unsigned>{"Next &Burst", res::IDM_NEXTBURST}));
+  EXPECT_EQ(v.fake.systemMenu[6], (std::pair<std::string, unsigned>{"Pre&vious Burst", res::IDM_PREVBURST}));
+  for (const auto& [command, enabled] : v.fake.menuEnabled) EXPECT_FALSE(enabled) << command;  // nothing to show yet
+  EXPECT_EQ(v.fake.menuEnabled.size(), 5u);
   EXPECT_EQ(v.fake.windowIcons, std::vector<Icon>{d.OnQueryDragIcon()});
 
   EXPECT_EQ(d.Style().m_fontSmall.face, "Courier");
@@ -60,7 +61,7 @@ TEST(DialogStartTest, StartUpRunsTheMainDialogAndReturnsFalse) {
   CFluxViewerApp app;
   EXPECT_FALSE(app.StartUp(fake, overview));
   EXPECT_EQ(fake.modalRuns, std::vector<int>{res::kMainDialogId});
-  EXPECT_EQ(fake.systemMenu.size(), 5u);  // InitWindow ran inside the run
+  EXPECT_EQ(fake.systemMenu.size(), 7u);  // InitWindow ran inside the run
 }
 
 TEST(EventTableTest, QuitReadsTheBoxesBackAndCancelEndsWithTwo) {
