@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "apps/snapshot/snapshot_bursts.h"
 #include "apps/snapshot/snapshot_png.h"
 #include "platform/qt/qt_icon.h"
 #include "apps/snapshot/snapshot_options.h"
@@ -109,6 +110,7 @@ int main(int argc, char* argv[]) {
     case Mode::Measure: return helvarra::snapshot::PrintMeasurement(options);
     case Mode::Csv: return helvarra::snapshot::WriteCsv(options);
     case Mode::Agreement: return helvarra::snapshot::PrintAgreement(options);
+    case Mode::Bursts: return helvarra::snapshot::WriteBursts(options);
     case Mode::Chart:
     case Mode::Overview: break;
   }

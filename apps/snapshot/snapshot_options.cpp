@@ -40,7 +40,7 @@ struct OptionRow {
 template <Mode mode>
 std::string SetMode(Options& o, std::string_view) {
   if (o.mode != Mode::Chart && o.mode != mode)
-    return "give one of --info, --overview, --measure, --csv and --agreement";
+    return "give one of --info, --overview, --measure, --csv, --agreement and --bursts";
   o.mode = mode;
   return {};
 }
@@ -58,7 +58,7 @@ std::string Set(Options& o, std::string_view) {
   return {};
 }
 
-constexpr std::array<OptionRow, 17> kOptions{{
+constexpr std::array<OptionRow, 18> kOptions{{
     {"-o", "--output", true,
      [](Options& o, std::string_view v) -> std::string {
        if (v.empty()) return "the output file name is empty";
@@ -107,6 +107,7 @@ constexpr std::array<OptionRow, 17> kOptions{{
      }},
     {"", "--csv", false, SetMode<Mode::Csv>},
     {"", "--agreement", false, SetMode<Mode::Agreement>},
+    {"", "--bursts", false, SetMode<Mode::Bursts>},
     {"", "--join", false, Set<&Options::join>},
     {"", "--events-list", false, Set<&Options::eventsList>},
     {"", "--from", true, [](Options& o, std::string_view v) { return SetTime(o.from, "--from", v); }},
@@ -127,10 +128,11 @@ const OptionRow* FindOption(std::string_view name) {
 // What the options given together say against each other, once all are read.
 std::string CheckTogether(const Options& o, std::size_t files) {
   if (files == 0) return "no data file given";
-  if (files > 1 && !o.join && o.mode != Mode::Overview)
+  if (files > 1 && !o.join && o.mode != Mode::Overview && o.mode != Mode::Bursts)
     return "several files: give --join to open them together (or --overview for a picture each)";
   if ((o.from || o.to) && o.mode != Mode::Csv) return "--from and --to choose the records of --csv";
-  if (o.eventsList && o.mode != Mode::Measure) return "--events-list gives --measure's events-list lines";
+  if (o.eventsList && o.mode != Mode::Measure && o.mode != Mode::Bursts)
+    return "--events-list gives the events-list lines of --measure or --bursts";
   if (o.mode == Mode::Agreement && (!o.join || files < 2))
     return "--agreement compares stations: give --join and the files of two of them";
   switch (o.mode) {
@@ -143,6 +145,7 @@ std::string CheckTogether(const Options& o, std::size_t files) {
                  ? (o.mode == Mode::Measure ? "--measure" : "--agreement") + std::string(" prints its table; it draws nothing")
                  : "";
     case Mode::Csv: return o.windowOption || o.channelsGiven ? "--csv writes records; it draws no picture" : "";
+    case Mode::Bursts: return o.windowOption || o.channelsGiven ? "--bursts lists bursts; it draws no picture" : "";
     case Mode::Overview:
       if (o.windowOption)
         return "--overview draws the whole file; --index, --time and the window options are the chart's";

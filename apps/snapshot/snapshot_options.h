@@ -15,9 +15,9 @@ namespace helvarra::snapshot {
 
 // What the tool does: the chart's picture, the file's account (--info), the
 // day overview's picture (--overview, one file or many), a burst measured
-// (--measure), the records as CSV (--csv), or two stations' calibrations
-// compared (--agreement).
-enum class Mode { Chart, Info, Overview, Measure, Csv, Agreement };
+// (--measure), the records as CSV (--csv), two stations' calibrations
+// compared (--agreement), or the bursts found (--bursts).
+enum class Mode { Chart, Info, Overview, Measure, Csv, Agreement, Bursts };
 
 struct Options {
   Mode mode = Mode::Chart;
@@ -31,7 +31,7 @@ struct Options {
   bool wholeWindow = false;
   bool browseToEnd = false;
   std::optional<TimeOfDayRange> measure;
-  bool eventsList = false;  // --events-list: the events lists' lines in place of the table
+  bool eventsList = false;  // --events-list: the events lists' lines in place of a table
   std::optional<int> from, to;  // --csv's rows, seconds of the day
   bool help = false;
   bool windowOption = false;   // an option that chooses or shapes the chart's window

@@ -69,5 +69,52 @@ TEST(BurstMeasureTest, MeasuresEachChannel) {
   EXPECT_EQ(MeasureBurst(table, table.size() - 1, table.size() + 5)[6].peakRow, table.size() - 1);
 }
 
+// Channel 0 a second apart from 12:00:00: 300 seconds of background, then
+// a rise of 10 SFU a second from 100 to 1100 and a fall back to 100.
+FluxTable Gradual(int backgroundFives) {
+  FluxTable table;
+  auto add = [&](int value) {
+    FluxRecord& r = table.records.emplace_back();
+    const int t = 12 * 3600 + static_cast<int>(table.size()) - 1;
+    r.year = 2024, r.month = 5, r.day = 14;
+    r.hour = static_cast<std::uint8_t>(t / 3600), r.minute = static_cast<std::uint8_t>(t / 60 % 60);
+    r.second = static_cast<std::uint8_t>(t % 60);
+    r.values.fill(100);
+    r.values[0] = value;
+  };
+  for (int i = 0; i < 300; ++i) add(i < backgroundFives ? 5 : 100);
+  for (int i = 0; i <= 100; ++i) add(100 + 10 * i);
+  for (int i = 99; i >= 0; --i) add(100 + 10 * i);
+  return table;
+}
+
+// The half-power rule: the span where the flux is at least half the peak's
+// height above the background (not a third of it), within the selection (a
+// selection that starts in the rise begins there), a value of exactly 5 SFU
+// flux (in the background's median, and not a hole).
+TEST(BurstMeasureTest, HalfPowerSpanWithinTheSelectionAndFiveIsFlux) {
+  const struct {
+    const char* name;
+    int backgroundFives;
+    std::size_t first;
+    double background;
+    std::size_t begin, end, holes;
+  } cases[] = {
+      {"WholeBurst", 0, 300, 100, 350, 450, 0},       // 600 SFU and more: 50 s up the rise to 50 s down
+      {"StartsInTheRise", 0, 370, 100, 370, 450, 0},  // not from before the selection's start
+      {"FivesInTheBackground", 151, 300, 5, 346, 454, 0},  // 151 of 300 are 5: the median is 5, the half 552.5
+  };
+  for (const auto& c : cases) {
+    FluxTable table = Gradual(c.backgroundFives);
+    table.records[460].values[0] = 5;  // in the fall, below the span: flux, not a hole
+    const ChannelMeasure m = MeasureBurst(table, c.first, table.size() - 1)[0];
+    EXPECT_EQ(m.background, c.background) << c.name;
+    EXPECT_EQ(m.peakRow, 400u) << c.name;
+    EXPECT_EQ(m.beginRow, c.begin) << c.name;
+    EXPECT_EQ(m.endRow, c.end) << c.name;
+    EXPECT_EQ(m.holes, c.holes) << c.name;
+  }
+}
+
 }  // namespace
 }  // namespace helvarra

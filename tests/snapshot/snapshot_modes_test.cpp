@@ -63,5 +63,55 @@ TEST_F(SnapshotModesTest, MeasureAndCsvPrintWhatTheRangeHolds) {
   EXPECT_EQ(tool.Written().size(), 1);
 }
 
+// Two files of the same name would write one picture: the batch is refused
+// before anything is written.
+TEST_F(SnapshotModesTest, QuicklooksOfTwoFilesOfOneNameAreRefused) {
+  std::filesystem::create_directories(dir / "a");
+  std::filesystem::create_directories(dir / "b");
+  for (const char* folder : {"a", "b"}) std::filesystem::copy_file(sample, dir / folder / "14MAY24.APL");
+  const QString a = QString::fromStdString((dir / "a" / "14MAY24.APL").string());
+  const QString b = QString::fromStdString((dir / "b" / "14MAY24.APL").string());
+  const Outcome same = tool.Snap({"--overview", a, b, "-o", tool.Out("looks/")});
+  EXPECT_EQ(same.status, 2);
+  EXPECT_NE(same.err.find(a.toStdString()), std::string::npos) << same.err;
+  EXPECT_NE(same.err.find(b.toStdString()), std::string::npos) << same.err;
+  EXPECT_TRUE(tool.Written().isEmpty());
+}
+
+// The files of two stations with their flux 3 to 2: --join opens them
+// together for each table; --events-list gives the lines Copy adds.
+TEST_F(SnapshotModesTest, FilesJoinedMeasureCompareListAndWriteTogether) {
+  auto write = [&](const char* name, const char* code, int from, int to, int factor) {
+    std::string bytes;
+    for (int t = from; t < to; ++t) {
+      const int v = (100 + (t >= 3600 && t < 3900 ? 50 * (t - 3600) : 0)) * factor;
+      bytes += RecordLine(code, 24, 5, 14, t / 3600, t / 60 % 60, t % 60, {v, v, v, v, v, v, v, v});
+    }
+    WriteFile(dir / name, bytes);
+    return QString::fromStdString((dir / name).string());
+  };
+  const QString lea = write("a.apl", "APLM", 0, 7200, 2), pal = write("p.phf", "PHFF", 1800, 9000, 3);
+  const Outcome agree = tool.Snap({"--join", pal, lea, "--agreement"});
+  ASSERT_EQ(agree.status, 0) << agree.err;
+  EXPECT_NE(agree.out.find("PHFF,APLM,2695,5400,1.5000\n"), std::string::npos) << agree.out;
+  const Outcome events = tool.Snap({"--join", lea, pal, "--measure", "00:55-01:30", "--events-list"});
+  ASSERT_EQ(events.status, 0) << events.err;
+  EXPECT_EQ(std::count(events.out.begin(), events.out.end(), '\n'), 16) << events.out;  // LEA and PAL, 8 each
+  EXPECT_EQ(events.out.substr(0, 43), "0102   0104   0104  LEA  RBR    245   29900");
+  const Outcome csv = tool.Snap({"--join", lea, pal, "--csv", "--from", "00:30:00", "--to", "00:30:01"});
+  EXPECT_EQ(csv.out, "time_ut,station,245,410,610,1415,2695,4995,8800,15400\n"
+                     "2024-05-14T00:30:00Z,APLM,200,200,200,200,200,200,200,200\n"
+                     "2024-05-14T00:30:00Z,PHFF,300,300,300,300,300,300,300,300\n"
+                     "2024-05-14T00:30:01Z,APLM,200,200,200,200,200,200,200,200\n"
+                     "2024-05-14T00:30:01Z,PHFF,300,300,300,300,300,300,300,300\n");
+  const Outcome bursts = tool.Snap({"--join", lea, pal, "--bursts"});
+  ASSERT_EQ(bursts.status, 0) << bursts.err;
+  EXPECT_EQ(std::count(bursts.out.begin(), bursts.out.end(), '\n'), 17);  // the header, 16 seen by 2
+  EXPECT_NE(bursts.out.find("APLM,245,2024-05-14T01:00:"), std::string::npos) << bursts.out;
+  const Outcome apart = tool.Snap({"--join", lea, write("late.phf", "PHFF", 8000, 8100, 1), "--agreement"});
+  EXPECT_EQ(apart.status, 1);
+  EXPECT_NE(apart.err.find("Palehua and Learmonth hold no second in common"), std::string::npos) << apart.err;
+}
+
 }  // namespace
 }  // namespace helvarra::test

@@ -224,5 +224,37 @@ TEST(OpenFileTest, UnknownStationCode) {
     }
 }
 
+// The panel's file line shows an archive name whole, right of the plot, and
+// a longer one cut in its middle, its end kept, the whole name its tooltip.
+TEST(OpenFileTest, TheFileLineShowsArchiveNamesWholeAndLongerOnesCut) {
+  const struct {
+    std::string name, shown;
+    int x;
+    std::string tip;
+  } cases[] = {
+      {"14MAY24.APL", "14MAY24.APL", 690, ""},
+      {"28OCT13.APL.gz", "28OCT13.APL.gz", 681, ""},
+      {"Learmonth_14MAI24_\u00e9t\u00e9.APL", "Learmo\u2026\u00e9t\u00e9.APL", 681, "Learmonth_14MAI24_\u00e9t\u00e9.APL"},
+  };
+  for (const auto& c : cases) {
+    FakeViewer v;
+    v.Open(c.name, FakeViewer::Series(3600, 300));
+    EXPECT_EQ(v.fake.TextsAt(c.x, 50).back(), c.shown) << c.name;
+    EXPECT_EQ(v.fake.fileNameTip, c.tip) << c.name;
+  }
+}
+
+// "&Files" opens where the file last chosen is.
+TEST(OpenFileTest, FilesStartsInTheFolderOfTheLastFile) {
+  FakeViewer v;
+  v.fake.NextFile(std::nullopt);
+  v.Send(EventKind::Command, res::IDC_FILES);
+  EXPECT_EQ(v.fake.fileDialogFolder, "");  // where the program started
+  v.Open("day.apl", FakeViewer::Series(3600, 300));
+  v.fake.NextFile(std::nullopt);
+  v.Send(EventKind::Command, res::IDC_FILES);
+  EXPECT_EQ(v.fake.fileDialogFolder, v.dir.path().string());
+}
+
 }  // namespace
 }  // namespace helvarra::test
