@@ -11,6 +11,7 @@
 
 #include "data/channels.h"
 #include "data/flux_record.h"
+#include "data/record_storage.h"
 
 namespace helvarra {
 
@@ -51,7 +52,7 @@ struct RowRange {
 };
 
 struct FluxTable {
-  std::vector<FluxRecord> records;
+  RecordVector records;
   FileLayout layout;
   DecodeStats stats;
 

@@ -22,7 +22,7 @@ void AddStats(DecodeStats& into, const DecodeStats& from) {
 
 // The records joined, each row's file kept while the files overlap.
 struct Joined {
-  std::vector<FluxRecord> records;
+  RecordVector records;
   std::vector<std::uint32_t> fileOfRow;  // filled only once the files overlap
   bool overlap = false;
 };
@@ -51,7 +51,7 @@ void TakeFile(Joined& j, std::unordered_set<std::int64_t>& held, std::int64_t& l
     latest = std::max(latest, t);
   }
   held.insert(mine.begin(), mine.end());
-  file.table.records = {};  // let its memory go before the next file's is copied
+  RecordVector().swap(file.table.records);  // its memory let go before the next file's is copied
 }
 
 std::vector<FileRun> RunsOf(const std::vector<std::uint32_t>& fileOfRow) {
@@ -66,7 +66,7 @@ void PutInTimeOrder(Joined& j) {
   std::vector<std::size_t> order(j.records.size());
   std::iota(order.begin(), order.end(), std::size_t{0});
   std::ranges::stable_sort(order, {}, [&](std::size_t i) { return RecordTime(j.records[i]); });
-  std::vector<FluxRecord> records(j.records.size());
+  RecordVector records(j.records.size());
   std::vector<std::uint32_t> files(j.records.size());
   for (std::size_t i = 0; i < order.size(); ++i) {
     records[i] = j.records[order[i]];

@@ -59,7 +59,7 @@ class ChartWindowTest : public ::testing::Test {
   }
   // Draws the window the first record fixes, with only the given channels shown.
   ChartWindowResult Draw(std::vector<FluxRecord> records, std::initializer_list<int> channels = {0}) {
-    table.records = std::move(records);
+    table.records.assign(records.begin(), records.end());
     std::array<bool, kChannelCount> shown{};
     for (int k : channels) shown[static_cast<std::size_t>(k)] = true;
     log.clear();

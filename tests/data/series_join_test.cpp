@@ -68,7 +68,7 @@ TEST(SeriesJoinTest, FilesInOrderOfTheirFirstRecordEachSecondOnce) {
 TEST(SeriesJoinTest, OneFileIsItsOwnTableUnchanged) {
   DecodedFile f = File("a", 0, 10, 1);
   f.table.records.push_back(f.table.records[3]);  // out of order and twice: kept as the file has it
-  const std::vector<FluxRecord> records = f.table.records;
+  const RecordVector records = f.table.records;
   const FluxSeries s = JoinSeries({f});
   ASSERT_EQ(s.table.size(), records.size());
   EXPECT_EQ(RecordTime(s.table.records.back()), RecordTime(records.back()));

@@ -64,7 +64,7 @@ TEST(SnapshotOptionsTest, WrongCommandLinesSayWhatIsWrong) {
       {{"f", "-o", "o.png", "--colour"}, "unknown option --colour"},
       {{"--info", "f", "-o", "o.png"}, "--info prints what was read; it draws no picture"},
       {{"--info", "f", "--time", "10:00"}, "--info prints what was read; it draws no picture"},
-      {{"--info", "--csv", "f"}, "give one of --info, --overview, --measure, --csv and --agreement"},
+      {{"--info", "--csv", "f"}, "give one of --info, --overview, --measure, --csv, --agreement and --bursts"},
       {{"--overview", "f", "g"}, "no folder for the pictures: give -o DIR/"},
       {{"--overview", "f", "-o", "o.png", "--index", "3"},
        "--overview draws the whole file; --index, --time and the window options are the chart's"},
