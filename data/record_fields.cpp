@@ -43,8 +43,8 @@ FieldValues ReadRecordTableFields(std::string_view record) {
   FieldValues out;
   for (int k = 0; k < kChannelCount; ++k) {
     const auto i = static_cast<std::size_t>(k);
-    const int width = k == kChannelCount - 1 ? kLastValueWidth : kValueWidth;
-    const std::size_t at = static_cast<std::size_t>(kValuePos + kValueWidth * k);
+    const int width = TableValueWidth(k);
+    const auto at = static_cast<std::size_t>(TableValueColumn(k));
     if (at + static_cast<std::size_t>(width) <= record.size() &&
         ReadPlainField(record.data() + at, width, out.values[i]))
       continue;

@@ -8,10 +8,9 @@
 #include <string_view>
 
 #include "data/field_values.h"
+#include "data/record_table_columns.h"
 
 namespace helvarra {
-
-inline constexpr int kValuePos = 19, kValueWidth = 6, kLastValueWidth = 5;  // channel k at 19 + 6k
 
 // The field of `width` characters at `position`, cut short where the text
 // ends; empty if it starts beyond the end.
