@@ -21,7 +21,9 @@ bool HeaderAt(const char* p, Alignment alignment);
 std::size_t FindHeader(const char* line, std::size_t n, std::size_t from, Alignment alignment);
 
 // The station, date and time of the header at p. A two-digit year is taken
-// as 1970 to 2069.
-void ReadHeader(const char* p, FluxRecord& record);
+// as 1970 to 2069. False if that date and time cannot exist: a month other
+// than 1-12, a day past its month's end (29 February only in leap years) or
+// 0, an hour past 23, a minute past 59, a second past 60 (a leap second).
+bool ReadHeader(const char* p, FluxRecord& record);
 
 }  // namespace helvarra
