@@ -1,6 +1,6 @@
 #include "data/flux_decoder.h"
 
-#include "data/archive_fields.h"
+#include "data/field_rules.h"
 #include "data/layout_scan.h"
 #include "data/record_fields.h"
 #include "data/record_headers.h"
@@ -18,7 +18,7 @@ bool AppendRecord(FluxTable& table, const char* record, std::size_t n) {
   const FieldValues f =
       table.layout.alignment == Alignment::RecordTable
           ? ReadRecordTableFields(std::string_view(record, n))
-          : ReadArchiveFields(std::string_view(record + kHeaderChars, n - kHeaderChars), table.layout.width);
+          : ReadFields(std::string_view(record + kHeaderChars, n - kHeaderChars), ArchiveGrid(table.layout.width));
   for (int k = 0; k < kChannelCount; ++k) {
     const auto i = static_cast<std::size_t>(k);
     r.values[i] = f.values[i];

@@ -1,6 +1,6 @@
 #include "data/layout_scan.h"
 
-#include "data/archive_fields.h"
+#include "data/field_rules.h"
 #include "data/record_headers.h"
 #include "data/record_table_columns.h"
 #include "data/text_lines.h"
@@ -23,7 +23,7 @@ int GuessWidth(std::string_view text) {
     while (h < n && records < kWidthSampleRecords) {
       const std::size_t next = FindHeader(line, n, h + kHeaderChars, Alignment::Archive);
       const std::string_view body(line + h + kHeaderChars, next - h - kHeaderChars);
-      for (int i = 0; i < 3; ++i) ReadArchiveFields(body, kWidths[i], &score[i]);
+      for (int i = 0; i < 3; ++i) ReadFields(body, ArchiveGrid(kWidths[i]), &score[i]);
       ++records;
       h = next;
     }

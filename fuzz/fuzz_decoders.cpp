@@ -29,7 +29,7 @@
 #include <string>
 #include <string_view>
 
-#include "data/archive_fields.h"
+#include "data/field_rules.h"
 #include "data/flux_data_file.h"
 #include "data/flux_decoder.h"
 #include "data/gzip_text.h"
@@ -67,11 +67,10 @@ void CheckTable(const FluxTable& t) {
 }
 
 void CheckFields(std::string_view body, int w) {
-  const FieldValues f = ReadArchiveFields(body, w);
+  const FieldValues f = ReadFields(body, ArchiveGrid(w));
   for (int k = 0; k < kChannelCount; ++k) {
     const auto ku = static_cast<std::size_t>(k);
-    if (f.causes[ku] != HoleCause::None)
-      Require(f.values[ku] == 0, "a hole reads 0");
+    if (f.causes[ku] != HoleCause::None) Require(f.values[ku] == 0, "a hole reads 0");
     if (f.causes[ku] == HoleCause::CutShort)
       Require(body.size() < static_cast<std::size_t>(8 * w), "cut short only when short");
   }

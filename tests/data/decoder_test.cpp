@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "data/archive_fields.h"
+#include "data/field_rules.h"
 #include "tests/support/record_text.h"
 
 namespace helvarra {
@@ -133,7 +133,7 @@ void PrintTo(const FieldCase& c, std::ostream* os) { *os << c.name << " " << tes
 class FieldRuleTest : public ::testing::TestWithParam<FieldCase> {};
 
 TEST_P(FieldRuleTest, ReadsOnlyWhatItCanReadWithConfidence) {
-  const FieldValues f = ReadArchiveFields(GetParam().body, GetParam().width);
+  const FieldValues f = ReadFields(GetParam().body, ArchiveGrid(GetParam().width));
   EXPECT_EQ(f.causes, GetParam().causes);
   for (int k = 0; k < 8; ++k) {
     const auto ku = static_cast<std::size_t>(k);

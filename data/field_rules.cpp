@@ -1,19 +1,21 @@
-#include "data/archive_fields.h"
+#include "data/field_rules.h"
 
 namespace helvarra {
 namespace {
 
 bool IsNumberChar(char c) { return c == ' ' || c == '-' || IsDigit(c); }
 
-// A field read by itself: all blanks; blanks, then an optional '-', then
-// digits to the field's end ("fits": the value is narrower than the field);
-// or sign and digits filling it ("full": as wide as the field).
+// A field read by itself: all blanks; blanks (at least the field's least),
+// then an optional '-', then digits to the field's end ("fits": the value is
+// narrower than it could be); or its least blanks, then sign and digits
+// filling it ("full": as wide as the field allows).
 enum class Shape { Blank, Fits, Full, Bad };
 
-Shape ShapeOf(const char* f, int w, std::int32_t& value) {
+Shape ShapeOf(const char* f, int w, int least, std::int32_t& value) {
   int i = 0;
   while (i < w && f[i] == ' ') ++i;
   if (i == w) return Shape::Blank;
+  if (i < least) return Shape::Bad;
   const int start = i;
   const bool negative = f[i] == '-';
   if (negative) ++i;
@@ -24,7 +26,11 @@ Shape ShapeOf(const char* f, int w, std::int32_t& value) {
     v = v * 10 + (f[i] - '0');
   }
   value = negative ? -v : v;
-  return start == 0 ? Shape::Full : Shape::Fits;
+  return start == least ? Shape::Full : Shape::Fits;
+}
+
+Shape ShapeAt(std::string_view body, std::size_t at, const FieldGrid& g, int k, std::int32_t& value) {
+  return ShapeOf(body.data() + at, g.Width(k), g.MinBlanks(k), value);
 }
 
 // Why a field that was not read holds no value: not a number if it holds
@@ -97,28 +103,30 @@ void Take(FieldValues& out, int k, Shape shape, std::int32_t value, int& confide
   }
 }
 
-std::string_view FieldAt(std::string_view body, int k, int w) {
-  return body.substr(static_cast<std::size_t>(k * w), static_cast<std::size_t>(w));
+std::string_view FieldAt(std::string_view body, const FieldGrid& g, int k) {
+  return body.substr(static_cast<std::size_t>(g.Start(k)), static_cast<std::size_t>(g.Width(k)));
 }
 
 // True if field k's number ends with the field: no digit follows it, or the
 // next field lies whole in the body and is filled to its first character.
-bool EndsWithItsField(std::string_view body, int w, int k) {
-  const std::size_t end = static_cast<std::size_t>((k + 1) * w);
+bool EndsWithItsField(std::string_view body, const FieldGrid& g, int k) {
+  const auto end = static_cast<std::size_t>(g.End(k));
   if (end >= body.size() || !IsDigit(body[end])) return true;
+  const int next = k + 1 < kChannelCount ? k + 1 : k;  // past the last field: a field as wide
   std::int32_t v = 0;
-  return end + static_cast<std::size_t>(w) <= body.size() && ShapeOf(body.data() + end, w, v) == Shape::Full;
+  return end + static_cast<std::size_t>(g.Width(next)) <= body.size() &&
+         ShapeOf(body.data() + end, g.Width(next), 0, v) == Shape::Full;
 }
 
-// A body of exactly eight fields: each in its own columns, and a number that
-// runs on into the next field not read.
-void ReadColumns(std::string_view body, int w, FieldValues& out, int& confident) {
+// A body of exactly the grid's length: each field in its own columns, and a
+// number that runs on into the next field not read.
+void ReadColumns(std::string_view body, const FieldGrid& g, FieldValues& out, int& confident) {
   for (int k = 0; k < kChannelCount; ++k) {
     std::int32_t v = 0;
-    const Shape s = ShapeOf(body.data() + k * w, w, v);
+    const Shape s = ShapeAt(body, static_cast<std::size_t>(g.Start(k)), g, k, v);
     if (s == Shape::Bad)
-      SetHole(out, k, CauseOf(FieldAt(body, k, w)));
-    else if (s != Shape::Blank && !EndsWithItsField(body, w, k))
+      SetHole(out, k, CauseOf(FieldAt(body, g, k)));
+    else if (s != Shape::Blank && !EndsWithItsField(body, g, k))
       SetHole(out, k, HoleCause::Overflow);
     else
       Take(out, k, s, v, confident);
@@ -126,52 +134,47 @@ void ReadColumns(std::string_view body, int w, FieldValues& out, int& confident)
 }
 
 // Fields from the start while they are confident; returns how many.
-int LeftPass(std::string_view body, int w, FieldValues& out, int& confident) {
-  const char* b = body.data();
+int LeftPass(std::string_view body, const FieldGrid& g, FieldValues& out, int& confident) {
   const std::size_t n = body.size();
   int left = 0;
   for (; left < kChannelCount; ++left) {
-    const std::size_t at = static_cast<std::size_t>(left * w), end = at + static_cast<std::size_t>(w);
+    const auto at = static_cast<std::size_t>(g.Start(left)), end = static_cast<std::size_t>(g.End(left));
     if (end > n) break;
     std::int32_t v = 0;
-    const Shape s = ShapeOf(b + at, w, v);
+    const Shape s = ShapeAt(body, at, g, left, v);
     if (s == Shape::Bad) break;
-    if (s == Shape::Full && (end == n || (b[end] != ' ' && b[end] != '-'))) break;
-    if (s == Shape::Fits && !EndsWithItsField(body, w, left)) break;
+    if (s == Shape::Full && (end == n || (body[end] != ' ' && body[end] != '-'))) break;
+    if (s == Shape::Fits && !EndsWithItsField(body, g, left)) break;
     Take(out, left, s, v, confident);
   }
   return left;
 }
 
-// A body shorter than eight fields: the field the left pass stopped at, and
+// A body shorter than the grid: the field the left pass stopped at, and
 // every later one, hold no value.
-void MarkCutShort(std::string_view body, int w, int left, FieldValues& out) {
-  const std::size_t n = body.size(), at = static_cast<std::size_t>(left * w), end = at + static_cast<std::size_t>(w);
+void MarkCutShort(std::string_view body, const FieldGrid& g, int left, FieldValues& out) {
+  const std::size_t n = body.size(), at = static_cast<std::size_t>(g.Start(left));
+  const auto end = static_cast<std::size_t>(g.End(left));
   HoleCause cause = HoleCause::CutShort;
-  if (end < n) {
-    cause = CauseOf(body.substr(at, static_cast<std::size_t>(w)));
-  } else if (end == n) {
-    std::int32_t v = 0;
-    if (ShapeOf(body.data() + at, w, v) == Shape::Bad) cause = CauseOf(body.substr(at, static_cast<std::size_t>(w)));
-  }
+  std::int32_t v = 0;
+  if (end < n || (end == n && ShapeAt(body, at, g, left, v) == Shape::Bad)) cause = CauseOf(FieldAt(body, g, left));
   SetHole(out, left, cause);
   for (int k = left + 1; k < kChannelCount; ++k) SetHole(out, k, HoleCause::CutShort);
 }
 
-// A body longer than eight fields: fields from the end while they are
+// A body longer than the grid: fields from the end while they are
 // confident, down to the left pass's; returns the first one read.
-int RightPass(std::string_view body, int w, int left, FieldValues& out, int& confident) {
-  const char* b = body.data();
-  const std::size_t n = body.size();
+int RightPass(std::string_view body, const FieldGrid& g, int left, FieldValues& out, int& confident) {
+  const std::size_t shift = body.size() - static_cast<std::size_t>(g.Total());
   int right = kChannelCount;  // fields [right, 8) read
   while (right > left) {
     const int k = right - 1;
-    const std::size_t end = n - static_cast<std::size_t>((kChannelCount - 1 - k) * w);
-    const std::size_t at = end - static_cast<std::size_t>(w);
+    const std::size_t at = static_cast<std::size_t>(g.Start(k)) + shift;
+    const std::size_t number = at + static_cast<std::size_t>(g.MinBlanks(k));  // >= 1 since shift >= 1
     std::int32_t v = 0;
-    const Shape s = ShapeOf(b + at, w, v);
+    const Shape s = ShapeAt(body, at, g, k, v);
     if (s == Shape::Bad) break;
-    if (s == Shape::Full && b[at] != '-' && b[at - 1] != ' ') break;  // at >= 1 since n > 8w
+    if (s == Shape::Full && body[number] != '-' && body[number - 1] != ' ') break;
     Take(out, k, s, v, confident);
     right = k;
   }
@@ -179,11 +182,12 @@ int RightPass(std::string_view body, int w, int left, FieldValues& out, int& con
 }
 
 // The fields [left, right) neither pass read, from the text between them.
-void ReadSpan(std::string_view body, int w, int left, int right, FieldValues& out) {
-  const std::size_t n = body.size();
+void ReadSpan(std::string_view body, const FieldGrid& g, int left, int right, FieldValues& out) {
+  const std::size_t shift = body.size() - static_cast<std::size_t>(g.Total());
   auto span = [&] {
-    const std::size_t at = static_cast<std::size_t>(left * w);
-    return body.substr(at, n - static_cast<std::size_t>((kChannelCount - right) * w) - at);
+    const auto at = static_cast<std::size_t>(g.Start(left));
+    const std::size_t end = right < kChannelCount ? static_cast<std::size_t>(g.Start(right)) + shift : body.size();
+    return body.substr(at, end - at);
   };
   // Text between the passes that no field accounts for: the fields on either
   // side of it are not confident after all.
@@ -192,49 +196,48 @@ void ReadSpan(std::string_view body, int w, int left, int right, FieldValues& ou
     if (right < kChannelCount) ++right;
   }
   if (right == left || SplitSpan(span(), left, right, out)) return;
-  for (int k = left; k < right; ++k) SetHole(out, k, CauseOf(FieldAt(body, k, w)));
+  for (int k = left; k < right; ++k) SetHole(out, k, CauseOf(FieldAt(body, g, k)));
 }
 
 }  // namespace
 
-// The rules, by the body's length n against the record's 8w:
-// - n = 8w: every field is in its columns (unless a value ran over and the
-//   line lost as much). Each is read by itself: blank, a value that fits or
-//   fills it and ends with it (no digit follows, or the next field is filled
-//   to its first character), or a hole: not a number if it holds anything but
-//   blanks, signs and digits (or no digit), else overflow.
+// The rules, by the body's length n against the grid's:
+// - n equal to it: every field is in its columns (unless a value ran over and
+//   the line lost as much). Each is read by itself: blank, a value that fits
+//   or fills it and ends with it (no digit follows, or the next field is
+//   filled to its first character), or a hole: not a number if it holds
+//   anything but blanks, signs and digits (or no digit), else overflow.
 // - otherwise a left pass reads fields from the start while they are confident:
 //   blank, a value that fits and ends with its field, or one that fills its
 //   field and is followed by a blank or a '-' (followed by a digit, it ran over
 //   into the next field).
-// - n > 8w (a value ran over): a right pass reads from the body's end with the
-//   mirrored rule (a full field must be preceded by a blank or start with '-').
-//   The fields between the passes take the tokens of their text (split at
-//   blanks, and before a '-' that follows a digit) if there are as many as
-//   fields and each is a clean integer; otherwise each is a hole: not a number
-//   if its own columns hold anything but blanks, signs and digits, else
-//   overflow (merged values, or a token that is no 32-bit integer). Text left
-//   between the passes when they met (not a value's overflow) makes the field
-//   on each side of it unread too.
-// - n < 8w (cut short): the fields the left pass read stand. The field it
+// - n longer (a value ran over): a right pass reads from the body's end with
+//   the mirrored rule (a full field's number must be preceded by a blank or
+//   start with '-'). The fields between the passes take the tokens of their
+//   text (split at blanks, and before a '-' that follows a digit) if there are
+//   as many as fields and each is a clean integer; otherwise each is a hole:
+//   not a number if its own columns hold anything but blanks, signs and
+//   digits, else overflow (merged values, or a token that is no 32-bit
+//   integer). Text left between the passes when they met (not a value's
+//   overflow) makes the field on each side of it unread too.
+// - n shorter (cut short): the fields the left pass read stand. The field it
 //   stopped at is not a number or overflow if it was whole, cut short if the
 //   body ended inside it or with it full (a longer value may have been cut);
 //   every later field is cut short.
-FieldValues ReadArchiveFields(std::string_view body, int w, int* confident) {
+FieldValues ReadFields(std::string_view body, const FieldGrid& grid, int* confident) {
   int unused = 0;
   int& count = confident != nullptr ? *confident : unused;
   FieldValues out;
-  const std::size_t full = static_cast<std::size_t>(kChannelCount * w);
+  const auto full = static_cast<std::size_t>(grid.Total());
   if (body.size() == full) {
-    ReadColumns(body, w, out, count);
+    ReadColumns(body, grid, out, count);
     return out;
   }
-  const int left = LeftPass(body, w, out, count);
-  if (body.size() < full) {
-    MarkCutShort(body, w, left, out);
-    return out;
-  }
-  ReadSpan(body, w, left, RightPass(body, w, left, out, count), out);
+  const int left = LeftPass(body, grid, out, count);
+  if (body.size() < full)
+    MarkCutShort(body, grid, left, out);
+  else
+    ReadSpan(body, grid, left, RightPass(body, grid, left, out, count), out);
   return out;
 }
 
