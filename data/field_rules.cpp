@@ -1,5 +1,7 @@
 #include "data/field_rules.h"
 
+#include "data/field_explanations.h"
+
 namespace helvarra {
 namespace {
 
@@ -43,49 +45,6 @@ HoleCause CauseOf(std::string_view field) {
     digit = digit || IsDigit(c);
   }
   return digit ? HoleCause::Overflow : HoleCause::NotANumber;
-}
-
-// A clean integer: an optional '-', then digits, within 32 bits.
-bool CleanInteger(std::string_view t, std::int32_t& value) {
-  std::size_t i = t.size() > 0 && t[0] == '-' ? 1 : 0;
-  if (i == t.size()) return false;
-  std::int64_t v = 0;
-  for (; i < t.size(); ++i) {
-    if (!IsDigit(t[i])) return false;
-    v = v * 10 + (t[i] - '0');
-    if (v > std::int64_t{2147483648}) return false;
-  }
-  if (t[0] == '-') v = -v;
-  if (v > INT32_MAX || v < INT32_MIN) return false;
-  value = static_cast<std::int32_t>(v);
-  return true;
-}
-
-// The fields [first, last) that neither pass read, from the text `span` that
-// holds them: the blank-separated tokens (a '-' after a digit also starts one)
-// are their values if there are as many as fields and each is a clean integer.
-bool SplitSpan(std::string_view span, int first, int last, FieldValues& out) {
-  std::array<std::int32_t, kChannelCount> got{};
-  int count = 0;
-  std::size_t i = 0;
-  while (i < span.size()) {
-    if (span[i] == ' ') {
-      ++i;
-      continue;
-    }
-    std::size_t j = i + 1;
-    while (j < span.size() && span[j] != ' ' && !(span[j] == '-' && IsDigit(span[j - 1]))) ++j;
-    if (count == last - first || !CleanInteger(span.substr(i, j - i), got[static_cast<std::size_t>(count)]))
-      return false;
-    ++count;
-    i = j;
-  }
-  if (count != last - first) return false;
-  for (int k = first; k < last; ++k) {
-    out.values[static_cast<std::size_t>(k)] = got[static_cast<std::size_t>(k - first)];
-    out.causes[static_cast<std::size_t>(k)] = HoleCause::None;  // a field taken back from a pass holds its token
-  }
-  return true;
 }
 
 void SetHole(FieldValues& out, int k, HoleCause cause) {
@@ -189,13 +148,12 @@ void ReadSpan(std::string_view body, const FieldGrid& g, int left, int right, Fi
     const std::size_t end = right < kChannelCount ? static_cast<std::size_t>(g.Start(right)) + shift : body.size();
     return body.substr(at, end - at);
   };
-  // Text between the passes that no field accounts for: the fields on either
-  // side of it are not confident after all.
-  if (right == left && span().find_first_not_of(' ') != std::string_view::npos) {
+  // Text between the passes that no field accounts for (but blanks after the
+  // last): the fields on either side of it are not confident after all.
+  if (right == left && (left < kChannelCount || span().find_first_not_of(' ') != std::string_view::npos)) {
     if (left > 0) --left;
     if (right < kChannelCount) ++right;
   }
-  if (right == left || SplitSpan(span(), left, right, out)) return;
   for (int k = left; k < right; ++k) SetHole(out, k, CauseOf(FieldAt(body, g, k)));
 }
 
@@ -207,19 +165,21 @@ void ReadSpan(std::string_view body, const FieldGrid& g, int left, int right, Fi
 //   or fills it and ends with it (no digit follows, or the next field is
 //   filled to its first character), or a hole: not a number if it holds
 //   anything but blanks, signs and digits (or no digit), else overflow.
-// - otherwise a left pass reads fields from the start while they are confident:
-//   blank, a value that fits and ends with its field, or one that fills its
-//   field and is followed by a blank or a '-' (followed by a digit, it ran over
-//   into the next field).
-// - n longer (a value ran over): a right pass reads from the body's end with
-//   the mirrored rule (a full field's number must be preceded by a blank or
-//   start with '-'). The fields between the passes take the tokens of their
-//   text (split at blanks, and before a '-' that follows a digit) if there are
-//   as many as fields and each is a clean integer; otherwise each is a hole:
-//   not a number if its own columns hold anything but blanks, signs and
-//   digits, else overflow (merged values, or a token that is no 32-bit
-//   integer). Text left between the passes when they met (not a value's
-//   overflow) makes the field on each side of it unread too.
+// - n longer: the ways printf could have written the text as it stands
+//   (values longer than their fields pushing the rest on), and failing those,
+//   for n one longer, the ways with one stray character; the fields they all
+//   read alike are read so, the others are holes (field_explanations.h).
+// - n one shorter: the ways with one character missing, likewise.
+// - failing all those, a left pass reads fields from the start while they
+//   are confident: blank, a value that fits and ends with its field, or one
+//   that fills its field and is followed by a blank or a '-' (followed by a
+//   digit, it ran over into the next field).
+// - n longer: a right pass reads from the body's end with the mirrored rule
+//   (a full field's number must be preceded by a blank or start with '-').
+//   The fields between the passes are holes: not a number if their own
+//   columns hold anything but blanks, signs and digits, else overflow. Text
+//   left between the passes when they met (but blanks after the last field)
+//   makes the field on each side of it a hole too.
 // - n shorter (cut short): the fields the left pass read stand. The field it
 //   stopped at is not a number or overflow if it was whole, cut short if the
 //   body ended inside it or with it full (a longer value may have been cut);
@@ -231,6 +191,10 @@ FieldValues ReadFields(std::string_view body, const FieldGrid& grid, int* confid
   const auto full = static_cast<std::size_t>(grid.Total());
   if (body.size() == full) {
     ReadColumns(body, grid, out, count);
+    return out;
+  }
+  if ((body.size() > full && ReadAsWritten(body, grid, out)) || ReadOneCharacterOff(body, grid, out)) {
+    for (HoleCause c : out.causes) count += c == HoleCause::None;
     return out;
   }
   const int left = LeftPass(body, grid, out, count);
