@@ -1,10 +1,8 @@
 #include "fuzz/reference_broken_lines.h"
 
-#include <cerrno>
-#include <climits>
+#include <algorithm>
+#include <charconv>
 #include <compare>
-#include <cstdio>
-#include <cstdlib>
 #include <optional>
 #include <set>
 #include <string>
@@ -27,20 +25,21 @@ int Width(TextLayout l, int k) { return IsRecordTable(l) && k == 7 ? 5 : FieldWi
 std::size_t FirstValue(TextLayout l) { return IsRecordTable(l) ? 19 : 18; }
 
 // True if `text` is what printf writes for a value in a field of `width`
-// ("%*d"), or the field's blanks.
+// ("%*d": its digits after as many blanks as fill the field, none if they
+// fill it), or the field's blanks.
 bool Printed(std::string_view text, int width, Cell& cell) {
   cell = Cell{};
-  if (text.size() == static_cast<std::size_t>(width) && text.find_first_not_of(' ') == std::string_view::npos)
-    return true;
-  const std::string s(text);
-  char* end = nullptr;
-  errno = 0;
-  const long v = std::strtol(s.c_str(), &end, 10);
-  if (errno != 0 || end != s.c_str() + s.size() || v < INT_MIN || v > INT_MAX) return false;
-  char again[32];
-  std::snprintf(again, sizeof again, "%*ld", width, v);
-  cell = Cell{false, static_cast<std::int32_t>(v)};
-  return s == again;
+  const std::size_t blanks = std::min(text.find_first_not_of(' '), text.size());
+  if (blanks == text.size()) return text.size() == static_cast<std::size_t>(width);
+  const char* const end = text.data() + text.size();
+  std::int32_t v = 0;
+  if (const auto read = std::from_chars(text.data() + blanks, end, v); read.ec != std::errc() || read.ptr != end)
+    return false;
+  char again[16];
+  const auto n = static_cast<std::size_t>(std::to_chars(again, again + sizeof again, v).ptr - again);
+  cell = Cell{false, v};
+  return blanks == (n < static_cast<std::size_t>(width) ? static_cast<std::size_t>(width) - n : 0) &&
+         text.substr(blanks) == std::string_view(again, n);
 }
 
 // The ways printf could have written line[at, end): fields from k on, each
@@ -75,16 +74,20 @@ std::optional<Cells> AtColumns(std::string_view line, TextLayout l) {
 // The layout's lines one character away from `line`, after its header.
 std::vector<Cells> OneAway(std::string_view line, TextLayout l) {
   std::vector<Cells> ways;
-  const auto keep = [&](const std::string& s) {
-    if (const auto cells = AtColumns(s, l)) ways.push_back(*cells);
+  std::string edited;
+  const auto keep = [&] {
+    if (const auto cells = AtColumns(edited, l)) ways.push_back(*cells);
   };
-  const std::string s(line);
-  for (std::size_t i = 18; i <= s.size(); ++i) {
-    if (s.size() == static_cast<std::size_t>(LineLength(l)) + 1 && i < s.size() &&
-        kWritten.find(s[i]) != std::string_view::npos)
-      keep(std::string(s).erase(i, 1));
-    if (s.size() + 1 == static_cast<std::size_t>(LineLength(l)))
-      for (char c : kWritten) keep(std::string(s).insert(i, 1, c));
+  const auto length = static_cast<std::size_t>(LineLength(l));
+  for (std::size_t i = 18; i <= line.size(); ++i) {
+    if (line.size() == length + 1 && i < line.size() && kWritten.find(line[i]) != std::string_view::npos) {
+      edited.assign(line.substr(0, i)).append(line.substr(i + 1));
+      keep();
+    }
+    for (const char c : line.size() + 1 == length ? kWritten : std::string_view()) {
+      edited.assign(line.substr(0, i)).append(1, c).append(line.substr(i));
+      keep();
+    }
   }
   return ways;
 }

@@ -2,7 +2,7 @@
 // The reference reader's reading of a record line of another length than its
 // layout's: every line printf could have written that gives the text, and
 // the fields they all agree on. Written plainly, apart from the decoder: each
-// field is checked by printing the value strtol reads from it again.
+// field is checked by printing the value read from it again.
 
 #include <string_view>
 
