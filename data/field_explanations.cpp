@@ -115,7 +115,7 @@ void ForEachChange(std::string_view body, const FieldGrid& g, int k, int shift, 
         field.assign(text.substr(0, p)).append(1, c).append(text.substr(p));
         whole(c == '1');
       }
-    } else if (text[p] == ' ' || text[p] == '-' || IsDigit(text[p])) {
+    } else if (IsNumberChar(text[p])) {
       field.assign(text.substr(0, p)).append(text.substr(p + 1));
       whole(false);
     }

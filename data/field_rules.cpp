@@ -5,8 +5,6 @@
 namespace helvarra {
 namespace {
 
-bool IsNumberChar(char c) { return c == ' ' || c == '-' || IsDigit(c); }
-
 // A field read by itself: all blanks; blanks (at least the field's least),
 // then an optional '-', then digits to the field's end ("fits": the value is
 // narrower than it could be); or its least blanks, then sign and digits
