@@ -1,10 +1,10 @@
 // Fuzzing the one decoder, two ways, chosen by the input's first byte.
 //
 // Arbitrary bytes: decoded as text directly, read as a record body at each
-// width, opened as a file (so, for bytes with the gzip magic, through the
-// inflater), and gzip-compressed in here and opened again. Besides the
-// sanitizers, the invariants of a table are checked, and the ways to the
-// records must agree.
+// width and in the record table's grid, opened as a file (so, for bytes with
+// the gzip magic, through the inflater), and gzip-compressed in here and
+// opened again. Besides the sanitizers, the invariants of a table are
+// checked, and the ways to the records must agree.
 //
 // An input that starts with kWellFormed is a recipe for text, well-formed
 // but for the broken lines it asks for (fuzz/well_formed_text.h): decoded
@@ -22,6 +22,7 @@
 #include <unistd.h>
 #include <zlib.h>
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -63,17 +64,20 @@ void CheckTable(const FluxTable& t) {
     }
     Require(holes == marked, "holes counted as marked");
   }
+  using namespace std::chrono;
   for (const FluxRecord& r : t.records)
-    Require(r.hour < 100 && r.minute < 100 && r.second < 100 && r.month < 100 && r.day < 100, "two-digit fields");
+    Require(
+        year_month_day{year{r.year}, month{r.month}, day{r.day}}.ok() && r.hour < 24 && r.minute < 60 && r.second <= 60,
+        "every record's date and time exist");
 }
 
-void CheckFields(std::string_view body, int w) {
-  const FieldValues f = ReadFields(body, ArchiveGrid(w));
+void CheckFields(std::string_view body, const FieldGrid& grid) {
+  const FieldValues f = ReadFields(body, grid);
   for (int k = 0; k < kChannelCount; ++k) {
     const auto ku = static_cast<std::size_t>(k);
     if (f.causes[ku] != HoleCause::None) Require(f.values[ku] == 0, "a hole reads 0");
     if (f.causes[ku] == HoleCause::CutShort)
-      Require(body.size() < static_cast<std::size_t>(8 * w), "cut short only when short");
+      Require(body.size() < static_cast<std::size_t>(grid.Total()), "cut short only when short");
   }
 }
 
@@ -204,7 +208,8 @@ extern "C" int HelvarraFuzzDecoders(const std::uint8_t* data, std::size_t size) 
   }
   const FluxTable decoded = DecodeFluxText(bytes);
   CheckTable(decoded);
-  for (int w : {6, 7, 8}) CheckFields(bytes.substr(0, 200), w);
+  for (int w : {6, 7, 8}) CheckFields(bytes.substr(0, 200), ArchiveGrid(w));
+  CheckFields(bytes.substr(0, 200), kRecordTableGrid);
 
   // The bytes as a file: uncompressed, the decoder's records.
   FluxDataFile file;
