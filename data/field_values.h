@@ -17,4 +17,7 @@ struct FieldValues {
 
 constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+// What printf writes in a value field: blanks, a '-' and digits.
+constexpr bool IsNumberChar(char c) { return c == ' ' || c == '-' || IsDigit(c); }
+
 }  // namespace helvarra

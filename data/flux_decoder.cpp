@@ -1,6 +1,6 @@
 #include "data/flux_decoder.h"
 
-#include "data/archive_fields.h"
+#include "data/field_rules.h"
 #include "data/layout_scan.h"
 #include "data/record_fields.h"
 #include "data/record_headers.h"
@@ -10,14 +10,15 @@ namespace helvarra {
 namespace {
 
 // One record: its header and the `n` characters that follow up to the next
-// header or the line end.
-void AppendRecord(FluxTable& table, const char* record, std::size_t n) {
+// header or the line end. False, and nothing appended, if its date and time
+// cannot exist.
+bool AppendRecord(FluxTable& table, const char* record, std::size_t n) {
   FluxRecord r;
-  ReadHeader(record, r);
+  if (!ReadHeader(record, r)) return false;
   const FieldValues f =
       table.layout.alignment == Alignment::RecordTable
           ? ReadRecordTableFields(std::string_view(record, n))
-          : ReadArchiveFields(std::string_view(record + kHeaderChars, n - kHeaderChars), table.layout.width);
+          : ReadFields(std::string_view(record + kHeaderChars, n - kHeaderChars), ArchiveGrid(table.layout.width));
   for (int k = 0; k < kChannelCount; ++k) {
     const auto i = static_cast<std::size_t>(k);
     r.values[i] = f.values[i];
@@ -27,6 +28,7 @@ void AppendRecord(FluxTable& table, const char* record, std::size_t n) {
     }
   }
   table.records.push_back(r);
+  return true;
 }
 
 }  // namespace
@@ -40,17 +42,16 @@ FluxTable DecodeFluxText(std::string_view text) {
   ForEachLine(text, nullptr, [&](const char* line, std::size_t n) {
     if (n == 0) return true;
     std::size_t h = n >= kHeaderChars && HeaderAt(line, a) ? 0 : FindHeader(line, n, 0, a);
-    if (h == n) {
-      ++table.stats.linesSkipped;
-      return true;
-    }
-    for (;;) {
+    bool kept = false;
+    while (h < n) {
       const std::size_t next = FindHeader(line, n, h + kHeaderChars, a);
-      AppendRecord(table, line + h, next - h);
-      if (next == n) break;
-      ++table.stats.resynchronised;
+      if (AppendRecord(table, line + h, next - h)) {
+        kept = true;
+        table.stats.resynchronised += next < n;
+      }
       h = next;
     }
+    table.stats.linesSkipped += !kept;
     return true;
   });
   return table;

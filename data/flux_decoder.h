@@ -11,8 +11,10 @@
 namespace helvarra {
 
 // The records of the text in file order. A record starts at a header; a
-// header found inside a line ends the record before it there; a line with no
-// header is skipped. The text's layout is found from its own lines first.
+// header found inside a line ends the record before it there; a record whose
+// date and time cannot exist is dropped; a line left without a record (no
+// header, or only such records) is skipped. The text's layout is found from
+// its own lines first.
 FluxTable DecodeFluxText(std::string_view text);
 
 }  // namespace helvarra

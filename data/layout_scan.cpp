@@ -1,13 +1,16 @@
 #include "data/layout_scan.h"
 
-#include "data/archive_fields.h"
+#include "data/field_rules.h"
 #include "data/record_headers.h"
+#include "data/record_table_columns.h"
 #include "data/text_lines.h"
 
 namespace helvarra {
 namespace {
 
 constexpr int kWidths[] = {6, 7, 8};
+constexpr int kSixWide = kWidths[0];  // the archive's narrowest fields, from 18
+static_assert(kHeaderChars + kChannelCount * kSixWide == kTableLineChars);
 constexpr int kWidthSampleRecords = 200;  // records a width is guessed from when no line states it
 
 // The width no line states by its length: the one whose reading gives the
@@ -20,7 +23,7 @@ int GuessWidth(std::string_view text) {
     while (h < n && records < kWidthSampleRecords) {
       const std::size_t next = FindHeader(line, n, h + kHeaderChars, Alignment::Archive);
       const std::string_view body(line + h + kHeaderChars, next - h - kHeaderChars);
-      for (int i = 0; i < 3; ++i) ReadArchiveFields(body, kWidths[i], &score[i]);
+      for (int i = 0; i < 3; ++i) ReadFields(body, ArchiveGrid(kWidths[i]), &score[i]);
       ++records;
       h = next;
     }
@@ -71,17 +74,17 @@ class AlignmentVote {
  public:
   void Count(const char* line) {
     if (lines_++ >= kLines) return;
-    bool table = line[kHeaderChars] == ' ', archive = true;
+    bool table = line[kTableBlankColumn] == ' ', archive = true;
     for (int k = 0; k < kChannelCount; ++k) {
-      table = table && RightAligned(line + 19 + 6 * k, k == kChannelCount - 1 ? 5 : 6);
-      archive = archive && RightAligned(line + kHeaderChars + 6 * k, 6);
+      table = table && RightAligned(line + TableValueColumn(k), TableValueWidth(k));
+      archive = archive && RightAligned(line + kHeaderChars + kSixWide * k, kSixWide);
     }
     onlyTable_ += table && !archive;
     onlyArchive_ += archive && !table;
-    filledAt18_ += line[kHeaderChars] != ' ';
-    for (std::size_t at = 23; at < 60; at += 6) {  // channels 0 to 6
-      digitsAt23_ += IsDigit(line[at]);
-      digitsAt24_ += IsDigit(line[at + 1]);
+    filledAt18_ += line[kTableBlankColumn] != ' ';
+    for (int k = 0; k < kChannelCount - 1; ++k) {  // the last channels' ends are the line's in both
+      digitsAt23_ += IsDigit(line[kHeaderChars + kSixWide * (k + 1) - 1]);
+      digitsAt24_ += IsDigit(line[TableValueColumn(k) + kTableValueWidth - 1]);
     }
   }
   bool RecordTable() const {
@@ -103,10 +106,10 @@ LayoutScan ScanLayout(std::string_view text) {
   std::uint64_t byLength[3] = {0, 0, 0};
   AlignmentVote vote;
   ForEachLine(text, &ends, [&](const char* line, std::size_t n) {
-    for (int i = 0; i < 3; ++i) byLength[i] += n == static_cast<std::size_t>(kHeaderChars + 8 * kWidths[i]);
+    for (int i = 0; i < 3; ++i) byLength[i] += n == static_cast<std::size_t>(kHeaderChars + kChannelCount * kWidths[i]);
     const bool header = n >= kHeaderChars && HeaderAt(line, Alignment::RecordTable);
     scan.recordRoom += RoomIn(line, n, header);
-    if (header && n == static_cast<std::size_t>(kHeaderChars + 8 * 6)) vote.Count(line);
+    if (header && n == static_cast<std::size_t>(kTableLineChars)) vote.Count(line);
     return true;
   });
   int best = 0;
@@ -115,8 +118,9 @@ LayoutScan ScanLayout(std::string_view text) {
   scan.layout.width = byLength[best] > 0 ? kWidths[best] : GuessWidth(text);
   // The record table's lines are 66 characters; without such lines the
   // width was the archive's reading's guess.
-  scan.layout.alignment =
-      byLength[0] > 0 && scan.layout.width == 6 && vote.RecordTable() ? Alignment::RecordTable : Alignment::Archive;
+  scan.layout.alignment = byLength[0] > 0 && scan.layout.width == kSixWide && vote.RecordTable()
+                              ? Alignment::RecordTable
+                              : Alignment::Archive;
   scan.layout.lineEnds = LineEndsOf(ends);
   return scan;
 }

@@ -1,5 +1,9 @@
 #include "data/record_fields.h"
 
+#include <algorithm>
+
+#include "data/field_rules.h"
+
 namespace helvarra {
 namespace {
 
@@ -10,7 +14,7 @@ bool ReadField(std::string_view f, std::int32_t& value, HoleCause& cause) {
   std::size_t i = 0;
   while (i < f.size() && IsWhite(f[i])) ++i;
   if (i == f.size()) {
-    cause = f.empty() ? HoleCause::CutShort : HoleCause::Blank;
+    cause = HoleCause::Blank;
     return false;
   }
   const bool negative = f[i] == '-';
@@ -40,15 +44,15 @@ bool ReadPlainField(const char* f, int width, std::int32_t& value) {
 }  // namespace
 
 FieldValues ReadRecordTableFields(std::string_view record) {
+  if (record.size() != static_cast<std::size_t>(kTableLineChars))
+    return ReadFields(record.substr(std::min<std::size_t>(record.size(), kTableBlankColumn)), kRecordTableGrid);
   FieldValues out;
   for (int k = 0; k < kChannelCount; ++k) {
     const auto i = static_cast<std::size_t>(k);
-    const int width = k == kChannelCount - 1 ? kLastValueWidth : kValueWidth;
-    const std::size_t at = static_cast<std::size_t>(kValuePos + kValueWidth * k);
-    if (at + static_cast<std::size_t>(width) <= record.size() &&
-        ReadPlainField(record.data() + at, width, out.values[i]))
-      continue;
-    if (!ReadField(FieldText(record, static_cast<int>(at), width), out.values[i], out.causes[i])) out.values[i] = 0;
+    const auto at = static_cast<std::size_t>(TableValueColumn(k)), width = static_cast<std::size_t>(TableValueWidth(k));
+    if (!ReadPlainField(record.data() + at, static_cast<int>(width), out.values[i]) &&
+        !ReadField(record.substr(at, width), out.values[i], out.causes[i]))
+      out.values[i] = 0;
   }
   return out;
 }

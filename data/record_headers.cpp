@@ -33,6 +33,17 @@ int Digits(const char* p, int n) {
   return v;
 }
 
+int DaysInMonth(int year, int month) {
+  constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  const bool leap = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+  return month == 2 && leap ? 29 : kDays[month - 1];
+}
+
+bool StampExists(const FluxRecord& r) {
+  return r.month >= 1 && r.month <= 12 && r.day >= 1 && r.day <= DaysInMonth(r.year, r.month) && r.hour < 24 &&
+         r.minute < 60 && r.second <= 60;
+}
+
 }  // namespace
 
 bool HeaderAt(const char* p, Alignment alignment) {
@@ -69,7 +80,7 @@ std::size_t FindHeader(const char* line, std::size_t n, std::size_t from, Alignm
   return n;
 }
 
-void ReadHeader(const char* p, FluxRecord& record) {
+bool ReadHeader(const char* p, FluxRecord& record) {
   std::memcpy(record.station.data(), p, 4);
   if (IsDigitChar(p[4]) && IsDigitChar(p[5])) {
     record.year = static_cast<std::uint16_t>(Digits(p + 4, 4));
@@ -82,6 +93,7 @@ void ReadHeader(const char* p, FluxRecord& record) {
   record.hour = static_cast<std::uint8_t>(Digits(p + 12, 2));
   record.minute = static_cast<std::uint8_t>(Digits(p + 14, 2));
   record.second = static_cast<std::uint8_t>(Digits(p + 16, 2));
+  return StampExists(record);
 }
 
 }  // namespace helvarra

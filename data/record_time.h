@@ -19,7 +19,7 @@ inline constexpr int kGapSeconds = 6;
 // Days from 1970-01-01 to a date, negative before it: the civil-days formula,
 // counting in eras of 400 years (146097 days) of years that start on 1 March,
 // so that a leap day ends its year. A month or day out of range (the decoder
-// keeps the digits as written) still gives a number, never an error.
+// keeps no such record) still gives a number, never an error.
 constexpr std::int64_t DaysFromCivil(std::int64_t year, int month, int day) {
   year -= month <= 2 ? 1 : 0;
   const std::int64_t era = (year >= 0 ? year : year - 399) / 400;

@@ -1,8 +1,11 @@
 #include "fuzz/reference_reader.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
+
+#include "fuzz/reference_broken_lines.h"
 
 namespace helvarra::fuzz {
 namespace {
@@ -30,7 +33,15 @@ bool Digits(std::string_view line, int at, int n, int& out) {
   return ok;
 }
 
+// A date of the proleptic Gregorian calendar, a time of day, a leap second.
+bool StampExists(const ReferenceRecord& r) {
+  using namespace std::chrono;
+  const year_month_day date{year{r.year}, month{static_cast<unsigned>(r.month)}, day{static_cast<unsigned>(r.day)}};
+  return date.ok() && r.hour < 24 && r.minute < 60 && r.second <= 60;
+}
+
 bool ReadHeader(std::string_view line, TextLayout layout, ReferenceRecord& r) {
+  if (line.size() < 18) return false;
   r.station = std::string(line.substr(0, 4));
   bool ok = true;
   if (layout == TextLayout::RecordTableBlanks) {
@@ -40,7 +51,7 @@ bool ReadHeader(std::string_view line, TextLayout layout, ReferenceRecord& r) {
     ok = Digits(line, 4, 4, r.year);
   }
   return ok && Digits(line, 8, 2, r.month) && Digits(line, 10, 2, r.day) && Digits(line, 12, 2, r.hour) &&
-         Digits(line, 14, 2, r.minute) && Digits(line, 16, 2, r.second);
+         Digits(line, 14, 2, r.minute) && Digits(line, 16, 2, r.second) && StampExists(r);
 }
 
 bool ReadValues(std::string_view line, TextLayout layout, ReferenceRecord& r) {
@@ -67,12 +78,13 @@ ReferenceReading ReadReference(std::string_view text, TextLayout layout, std::st
     const std::string_view line = text.substr(0, end);
     text.remove_prefix(end == std::string_view::npos ? text.size() : end + lineEnd.size());
     if (line.empty()) continue;
-    if (line.size() != static_cast<std::size_t>(LineLength(layout))) {
+    ReferenceRecord r;
+    if (!ReadHeader(line, layout, r)) {
       ++out.otherLines;
       continue;
     }
-    ReferenceRecord r;
-    out.readable = out.readable && ReadHeader(line, layout, r) && ReadValues(line, layout, r);
+    const bool whole = line.size() == static_cast<std::size_t>(LineLength(layout));
+    out.readable = out.readable && (whole ? ReadValues(line, layout, r) : ReadBrokenLine(line, layout, r));
     out.records.push_back(r);
   }
   return out;

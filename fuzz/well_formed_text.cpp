@@ -1,9 +1,12 @@
 #include "fuzz/well_formed_text.h"
 
+#include <algorithm>
 #include <cctype>
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <optional>
+#include <tuple>
 
 namespace helvarra::fuzz {
 namespace {
@@ -55,6 +58,15 @@ std::optional<std::int32_t> Value(Recipe& r, int chars) {
   }
 }
 
+// A value one to three characters longer than a field of `chars`.
+std::int32_t WiderValue(Recipe& r, int chars) {
+  const int length = chars + 1 + static_cast<int>(r.Pick(3));
+  const bool negative = (r.Byte() & 1) != 0;
+  const int digits = length - (negative ? 1 : 0);  // at most 9
+  const auto magnitude = static_cast<std::int32_t>(TenTo(digits - 1) + r.Word() % (9 * TenTo(digits - 1)));
+  return negative ? -magnitude : magnitude;
+}
+
 // Four letters or digits, at least one a letter.
 std::string Station(Recipe& r) {
   constexpr std::string_view kChars = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789abcdefghijklmnopqrstuvwxyz";
@@ -68,26 +80,47 @@ struct Stamp {
   int year = 0, month = 0, day = 0, secondOfDay = 0;
 };
 
-std::string Header(TextLayout layout, const std::string& station, const Stamp& s, ReferenceRecord& r) {
-  r = ReferenceRecord{station,           s.year, s.month, s.day, s.secondOfDay / 3600, s.secondOfDay / 60 % 60,
-                      s.secondOfDay % 60};
+ReferenceRecord StampRecord(const std::string& station, const Stamp& s) {
+  return ReferenceRecord{station,           s.year, s.month, s.day, s.secondOfDay / 3600, s.secondOfDay / 60 % 60,
+                         s.secondOfDay % 60};
+}
+
+std::string Header(TextLayout layout, const ReferenceRecord& r) {
   char h[40];
   if (layout == TextLayout::RecordTableBlanks)
-    std::snprintf(h, sizeof h, "%s  %02d", station.c_str(), s.year % 100);
+    std::snprintf(h, sizeof h, "%s  %02d", r.station.c_str(), r.year % 100);
   else
-    std::snprintf(h, sizeof h, "%s%04d", station.c_str(), s.year);
+    std::snprintf(h, sizeof h, "%s%04d", r.station.c_str(), r.year);
   std::string out = h;
   std::snprintf(h, sizeof h, "%02d%02d%02d%02d%02d", r.month, r.day, r.hour, r.minute, r.second);
   return out + h;
 }
 
+// A date or time that cannot exist, in one of the header's fields: a month
+// of 0 or past 12, a day of 0 or past its month's last, an hour past 23, a
+// minute past 59, a second past 60.
+void NoSuchStamp(Recipe& recipe, ReferenceRecord& r) {
+  using namespace std::chrono;
+  const int field = static_cast<int>(recipe.Pick(5)), v = static_cast<int>(recipe.Byte());
+  const int last = static_cast<int>(static_cast<unsigned>(
+      year_month_day_last{year{r.year}, month_day_last{month{static_cast<unsigned>(r.month)}}}.day()));
+  switch (field) {
+    case 0: r.month = v % 2 == 0 ? 0 : 13 + v % 87; break;
+    case 1: r.day = v % 2 == 0 ? 0 : last + 1 + v % 4; break;
+    case 2: r.hour = 24 + v % 76; break;
+    case 3: r.minute = 60 + v % 40; break;
+    default: r.second = 61 + v % 39; break;
+  }
+}
+
 // The eight fields as the layout's writer prints them, one after the other.
-std::string Fields(TextLayout layout, Recipe& recipe, ReferenceRecord& r) {
+// Field `wider`, if one, holds a value longer than the field.
+std::string Fields(TextLayout layout, Recipe& recipe, ReferenceRecord& r, int wider) {
   const bool table = IsRecordTable(layout);
   std::string out = table ? " " : "";
   for (int k = 0; k < 8; ++k) {
     const int chars = table && k == 7 ? 5 : FieldWidth(layout);
-    const std::optional<std::int32_t> v = Value(recipe, chars);
+    const std::optional<std::int32_t> v = k == wider ? WiderValue(recipe, chars) : Value(recipe, chars);
     char f[16];
     if (v)
       std::snprintf(f, sizeof f, "%*d", chars, static_cast<int>(*v));
@@ -108,7 +141,69 @@ bool RightAligned(std::string_view f) {
   return i < f.size() && f.find_first_not_of("0123456789", i) == std::string_view::npos;
 }
 
+// How a record's line is broken, from bits 3-5 of its byte.
+enum class Damage { None, NoSuchStamp, LeapSecond, Wider, StrayBlank, StrayDigit, Missing };
+
+Damage DamageOf(unsigned flags, TextLayout layout, bool first) {
+  switch (first ? 0 : (flags >> 3) & 7) {
+    case 4: return Damage::NoSuchStamp;
+    case 5: return Damage::LeapSecond;
+    case 6: return IsRecordTable(layout) ? Damage::Wider : Damage::StrayBlank;
+    case 7: return IsRecordTable(layout) ? Damage::Missing : Damage::StrayDigit;
+    default: return Damage::None;
+  }
+}
+
+// A record's line, broken as `damage` says; `stray` is the field a stray
+// character went into (the one whose columns it was put in), or -1.
+std::string RecordLine(TextLayout layout, Recipe& r, Damage damage, ReferenceRecord& record, int& stray) {
+  if (damage == Damage::NoSuchStamp) NoSuchStamp(r, record);
+  if (damage == Damage::LeapSecond) record.second = 60;
+  std::string line = Header(layout, record);
+  line += Fields(layout, r, record, damage == Damage::Wider ? static_cast<int>(r.Pick(8)) : -1);
+  stray = -1;
+  if (damage == Damage::StrayBlank || damage == Damage::StrayDigit) {
+    const char c = damage == Damage::StrayBlank ? ' ' : static_cast<char>('0' + r.Pick(10));
+    const std::size_t at = 18 + r.Pick(line.size() - 17);  // after the header, its end too
+    line.insert(at, 1, c);
+    stray = std::min(static_cast<int>(at - 18) / FieldWidth(layout), 7);
+  } else if (damage == Damage::Missing) {
+    line.erase(18 + r.Pick(line.size() - 18), 1);
+  }
+  return line;
+}
+
+// The next record's time: a day's last records cross 00 UT into the next.
+void Advance(Stamp& s, unsigned flags) {
+  s.secondOfDay += 1 + static_cast<int>((flags >> 1) & 3);
+  if (s.secondOfDay < 86400) return;
+  s.secondOfDay -= 86400;
+  using namespace std::chrono;
+  if (!year_month_day{year{s.year}, month{static_cast<unsigned>(s.month)}, day{static_cast<unsigned>(++s.day)}}.ok()) {
+    s.day = 1;
+    ++s.month;  // from a day of at most 28: never past December
+  }
+}
+
 }  // namespace
+
+bool ReadsAsWritten(const std::vector<ReferenceRecord>& read, const WellFormedText& t) {
+  if (read.size() != t.written.size()) return false;
+  for (std::size_t i = 0; i < read.size(); ++i) {
+    const ReferenceRecord &a = read[i], &w = t.written[i];
+    if (std::tie(a.station, a.year, a.month, a.day, a.hour, a.minute, a.second) !=
+        std::tie(w.station, w.year, w.month, w.day, w.hour, w.minute, w.second))
+      return false;
+    if (t.strayIn[i] >= 0 && a.asItStands) continue;  // printf could have written the text: values wider than fields
+    for (int k = 0; k < 8; ++k) {
+      if (((a.unsure >> k) & 1) != 0) continue;
+      if (a.values[static_cast<std::size_t>(k)] != w.values[static_cast<std::size_t>(k)] ||
+          ((a.holes ^ w.holes) >> k & 1) != 0)
+        return false;
+    }
+  }
+  return true;
+}
 
 bool AlsoReadsAsRecordTable(std::string_view line) {
   if (line.size() != 66 || line[18] != ' ') return false;
@@ -145,18 +240,20 @@ WellFormedText MakeWellFormedText(std::string_view recipe) {
       t.text.append(t.lineEnd);
       ++lines;
     }
-    ReferenceRecord record;
-    std::string line = Header(t.layout, station, s, record);
-    line += Fields(t.layout, r, record);
-    alsoTable = alsoTable && AlsoReadsAsRecordTable(line);
+    ReferenceRecord record = StampRecord(station, s);
+    const Damage damage = DamageOf(flags, t.layout, i == 0);
+    int stray = -1;
+    const std::string line = RecordLine(t.layout, r, damage, record, stray);
+    if (line.size() == 66) alsoTable = alsoTable && AlsoReadsAsRecordTable(line);
     t.text.append(line).append(t.lineEnd);
-    t.written.push_back(record);
-    ++lines;
-    s.secondOfDay += 1 + static_cast<int>((flags >> 1) & 3);  // a day's last records cross 00 UT
-    if (s.secondOfDay >= 86400) {
-      s.secondOfDay -= 86400;
-      ++s.day;
+    if (damage == Damage::NoSuchStamp) {
+      ++t.otherLines;
+    } else {
+      t.written.push_back(record);
+      t.strayIn.push_back(stray);
     }
+    ++lines;
+    Advance(s, flags);
   }
   if ((options & 8) != 0 && lines >= 2) t.text.resize(t.text.size() - t.lineEnd.size());  // no end to the last line
   t.layoutCanBeTold = t.layout != TextLayout::Archive6 || !alsoTable;

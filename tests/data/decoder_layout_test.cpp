@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <ostream>
 #include <string>
 
@@ -134,6 +135,48 @@ TEST(DecoderTest, WidthIsWhatMostLinesStateElseTheMostConfidentReading) {
   EXPECT_EQ(wide[4].Value(0), 100000004);
 }
 
+// A line whose date or time cannot exist holds no record: it is skipped and
+// counted. A leap second is a time; so is the leap day of a leap year.
+TEST(DecoderTest, StampsThatCannotExistAreSkippedLines) {
+  const std::string values = "       1       2       3       4       5       6       7       8\n";
+  const struct {
+    const char* stamp;
+    bool exists;
+  } archive[] = {{"20240229235960", true},  {"20000229000000", true},  {"19000229000000", false},
+                 {"20230229000000", false}, {"20241301015006", false}, {"20240001000000", false},
+                 {"20240100000000", false}, {"20240431000000", false}, {"20241231240000", false},
+                 {"20241231236000", false}, {"20241231235961", false}, {"20241231235959", true}};
+  std::string text, kept;
+  for (const auto& c : archive) {
+    text += "K7OL" + std::string(c.stamp) + values;
+    if (c.exists) kept += std::string(c.stamp) + " ";
+  }
+  // A header that cannot exist still ends the record before it on the line.
+  text += "K7OL20240514000000       1  K7OL20240514250000       2" + values;
+  kept += "20240514000000 ";
+  const auto read = [](const FluxTable& t) {
+    std::string s;
+    for (const FluxRecord& r : t.records) {
+      char stamp[32];
+      std::snprintf(stamp, sizeof stamp, "%04d%02d%02d%02d%02d%02d ", r.year, r.month, r.day, r.hour, r.minute,
+                    r.second);
+      s += stamp;
+    }
+    return s;
+  };
+  const FluxTable t = DecodeFluxText(text);
+  EXPECT_EQ(read(t), kept);
+  EXPECT_EQ(t.stats.linesSkipped, 9u);
+  EXPECT_EQ(t.stats.resynchronised, 1u);
+  // The record table's two-digit years: 00 is 2000, a leap year; 70 is 1970.
+  const std::string table = test::RecordLine("PHFF", 0, 2, 29, 0, 0, 0, kSmall) +
+                            test::RecordLine("PHFF", 70, 2, 29, 0, 0, 0, kSmall) +
+                            test::RecordLine("PHFF", 99, 12, 31, 23, 59, 60, kSmall);
+  const FluxTable t2 = DecodeFluxText(table);
+  EXPECT_EQ(read(t2), "20000229000000 19991231235960 ");
+  EXPECT_EQ(t2.stats.linesSkipped, 1u);
+}
+
 TEST(DecoderTest, NothingToDecode) {
   for (const std::string text : {"", "\n\n", "K7OL2024041815470\n", "7777202404181547011\n", "hello\r\nworld"})
     EXPECT_TRUE(DecodeFluxText(text).empty()) << testing::PrintToString(text);
@@ -144,7 +187,7 @@ TEST(DecoderTest, NothingToDecode) {
 // once, for exactly those.
 TEST(DecoderTest, RecordsAreMadeRoomForOnce) {
   std::string line;
-  for (int i = 0; i < 1000; ++i) line += "LEAR20240514" + std::string(6, static_cast<char>('0' + i % 10));
+  for (int i = 0; i < 1000; ++i) line += "LEAR2024051400" + std::to_string(10000 + i / 60 * 100 + i % 60).substr(1);
   const FluxTable t = DecodeFluxText(line + "\n");
   EXPECT_EQ(t.size(), 1000u);
   EXPECT_EQ(t.records.capacity(), 1000u);

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "data/archive_fields.h"
+#include "data/field_rules.h"
 #include "tests/support/record_text.h"
 
 namespace helvarra {
@@ -114,6 +114,11 @@ INSTANTIATE_TEST_SUITE_P(
             {{"K7OL20180829142525", {9, 28, 34, 0, 0, 0, 0, 0}, {N, N, N, C, C, C, C, C}},
              {"K7OL20180829144534", {-3, 0, 2, 32, 67, 70, 101, 278}, {}}},
             1},
+        RealLine{"StrayDigitAfterTheLastValue",
+                 "K7OL20110615120000     22     47     83    147    215    242    341    5719",
+                 7,
+                 {{"K7OL20110615120000", {22, 47, 83, 147, 215, 242, 341, 0}, {N, N, N, N, N, N, N, O}}},
+                 0},
         RealLine{"HugeNegativeLast",
                  "K7OL20240418154701      22      47      83     147     215     242     341-254264591",
                  8,
@@ -133,7 +138,7 @@ void PrintTo(const FieldCase& c, std::ostream* os) { *os << c.name << " " << tes
 class FieldRuleTest : public ::testing::TestWithParam<FieldCase> {};
 
 TEST_P(FieldRuleTest, ReadsOnlyWhatItCanReadWithConfidence) {
-  const FieldValues f = ReadArchiveFields(GetParam().body, GetParam().width);
+  const FieldValues f = ReadFields(GetParam().body, ArchiveGrid(GetParam().width));
   EXPECT_EQ(f.causes, GetParam().causes);
   for (int k = 0; k < 8; ++k) {
     const auto ku = static_cast<std::size_t>(k);
@@ -197,11 +202,34 @@ INSTANTIATE_TEST_SUITE_P(
                   6,
                   {1, 2, 3, 4, 5, 6, 7, 8},
                   {}},
-        FieldCase{"StrayDigitAfterTheLastFieldJoinsIt",
-                  "     1     2     3     4     5     6     7     89",
+        // One character too many that no value wider than its field accounts for: a
+        // stray blank or digit, the same text either way; the fields it may belong to are holes.
+        FieldCase{"StrayDigitAfterTheLastValue",
+                  "    10    20    30    40    50    60    70    889",
                   6,
-                  {1, 2, 3, 4, 5, 6, 7, 89},
-                  {}},
+                  {10, 20, 30, 40, 50, 60, 70},
+                  {N, N, N, N, N, N, N, O}},
+        FieldCase{"StrayDigitInsideTheLine",
+                  "     10     20     30    1119     50     60     70     80",
+                  7,
+                  {10, 20, 30, 0, 50, 60, 70, 80},
+                  {N, N, N, O, N, N, N, N}},
+        FieldCase{"StrayBlankBeforeTheFirstValue",
+                  "      1     2     3     4     5     6     7     8",
+                  6,
+                  {0, 2, 3, 4, 5, 6, 7, 8},
+                  {O, N, N, N, N, N, N, N}},
+        FieldCase{"StrayBlankInsideTheLine",
+                  "      10      20      30      40      50      571      70      80",
+                  8,
+                  {10, 20, 30, 40, 50, 0, 70, 80},
+                  {N, N, N, N, N, O, N, N}},
+        // Either one-digit value may be the stray digit, in a blank field.
+        FieldCase{"OneDigitValuesBesideABlankTooLong",
+                  "     1       " + kSix,
+                  6,
+                  {0, 0, 0, 2, 3, 4, 5, 6},
+                  {O, B, O, N, N, N, N, N}},
         // Shorter bodies: cut short.
         FieldCase{"CutShortAfterTwoFields", "    12    34  ", 6, {12, 34}, {N, N, C, C, C, C, C, C}},
         FieldCase{"FullFieldAtTheCutMayBeAPartOfALongerValue", "    12123456", 6, {12}, {N, C, C, C, C, C, C, C}},
