@@ -60,9 +60,9 @@ void DrawSelectionEdges(DrawingSurface& s, const OverviewRequest& r, const Overv
 }
 
 void DrawTraces(DrawingSurface& s, const ChartStyle& style, const OverviewRequest& r, const FluxTable& table,
-                const OverviewLayout& layout, const Rect& strip) {
+                const OverviewIndex* index, const OverviewLayout& layout, const Rect& strip) {
   ColumnSpans spans;
-  GatherColumnSpans(table, layout.scale, r.shown, spans);
+  GatherColumnSpans(table, layout.scale, r.shown, spans, index);
   for (std::size_t k = 0; k < kChannelCount; ++k) {
     s.SelectPen(MakePen(PenStyle::Solid, 1, style.m_crChannel[k]));
     for (std::size_t c = 0; c < spans[k].size(); ++c) {
@@ -117,7 +117,7 @@ void DrawDayOverview(DrawingSurface& s, const ChartStyle& style, const OverviewR
   DrawOverviewTimeAxis(s, style, r.size, layout.strips.back(), layout.scale);
   for (std::size_t i = 0; i < layout.strips.size(); ++i) {
     DrawSelectionEdges(s, r, layout, layout.strips[i]);
-    DrawTraces(s, style, r, *tables[i], layout, layout.strips[i]);
+    DrawTraces(s, style, r, *tables[i], i < r.strips.size() ? r.strips[i].index : nullptr, layout, layout.strips[i]);
     if (i < r.strips.size()) DrawBurstMarks(s, style, r, r.strips[i], layout, layout.strips[i]);
   }
 }

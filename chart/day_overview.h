@@ -18,6 +18,7 @@
 
 #include "chart/chart_style.h"
 #include "chart/overview_geometry.h"
+#include "chart/overview_index.h"
 
 namespace helvarra {
 
@@ -35,11 +36,12 @@ struct BurstMark {
 };
 
 // A station's strip: its records, its name (shown where there are several),
-// and the bursts found in it.
+// the bursts found in it, and its records' index if one was made.
 struct OverviewStrip {
   const FluxTable* table = nullptr;
   std::string_view name;
   std::vector<BurstMark> bursts{};
+  const OverviewIndex* index = nullptr;
 };
 
 struct OverviewRequest {

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "chart/overview_geometry.h"
+#include "chart/overview_index.h"
 
 namespace helvarra {
 
@@ -32,8 +33,10 @@ struct ValueSpan {
 // For each channel, one span a column; no spans for a channel not shown.
 using ColumnSpans = std::array<std::vector<ValueSpan>, kChannelCount>;
 
-// The spans of the shown channels, written over `spans` (its storage kept).
+// The spans of the shown channels, written over `spans` (its storage kept);
+// the table's index, if given, spares reading every record.
 void GatherColumnSpans(const FluxTable& table, const OverviewTimeScale& scale,
-                       const std::array<bool, kChannelCount>& shown, ColumnSpans& spans);
+                       const std::array<bool, kChannelCount>& shown, ColumnSpans& spans,
+                       const OverviewIndex* index = nullptr);
 
 }  // namespace helvarra

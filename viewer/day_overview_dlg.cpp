@@ -1,5 +1,6 @@
 #include "viewer/day_overview_dlg.h"
 
+#include <algorithm>
 #include <fstream>
 
 #include "analysis/csv_export.h"
@@ -41,9 +42,16 @@ OverviewRequest CDayOverviewDlg::Request() const {
   r.selected = m_selection;
   const FluxNetwork& network = m_main.Network();
   const BurstCatalogue* bursts = network.empty() ? nullptr : &m_main.Bursts();
+  const bool fresh = m_indexes.size() == network.stations.size() &&
+                     std::ranges::equal(m_indexes, network.stations, {}, [](const OverviewIndex& x) { return &x.Table(); },
+                                        [](const FluxSeries& s) { return &s.table; });
+  if (!fresh) {
+    m_indexes.clear();
+    for (const FluxSeries& series : network.stations) m_indexes.emplace_back(series.table);
+  }
   for (std::size_t i = 0; i < network.stations.size(); ++i) {
     const FluxSeries& series = network.stations[i];
-    OverviewStrip strip{&series.table, StationName(series.StationCode())};
+    OverviewStrip strip{&series.table, StationName(series.StationCode()), {}, &m_indexes[i]};
     for (const FoundBurst& b : bursts->byStation[i])
       strip.bursts.push_back({RecordTime(series.table[b.peakRow]), b.channel});
     r.strips.push_back(std::move(strip));
@@ -128,6 +136,7 @@ void CDayOverviewDlg::OnBurstChosen(int listed) {
 void CDayOverviewDlg::OnMainWindowMoved() { m_services.RepaintOverview(); }
 
 void CDayOverviewDlg::OnFilesOpened(std::string_view title) {
+  m_indexes.clear();
   m_services.RetitleOverview(title);
   const FluxNetwork& network = m_main.Network();
   m_services.ShowBursts(network.empty() ? BurstTable(network, BurstCatalogue{}) : BurstTable(network, m_main.Bursts()));

@@ -58,6 +58,7 @@ class CDayOverviewDlg : public DialogEvents {
   OverviewServices& m_services;
   std::optional<SecondRange> m_selection;
   std::vector<StationMeasurement> m_measures;
+  mutable std::vector<OverviewIndex> m_indexes;  // a station's each, made at the first paint of its files
 };
 
 }  // namespace helvarra

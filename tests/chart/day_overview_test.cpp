@@ -10,6 +10,7 @@
 
 #include "chart/chart_layout.h"
 #include "chart/overview_axes.h"
+#include "chart/overview_columns.h"
 #include "data/record_time.h"
 #include "tests/chart/pixel_surface.h"
 
@@ -189,6 +190,35 @@ TEST_P(OverviewGeometryTest, ClickRowAndDragRoundTrip) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Widths, OverviewGeometryTest, ::testing::Values(600, 5000));
+
+// Three days with gaps, holes, values below 5, spikes and seconds that go
+// back: the index's blocks give every column the spans reading every record
+// gives, at widths where a column takes a block and more or less.
+TEST(OverviewIndexTest, GivesTheSpansOfEveryRecord) {
+  FluxTable table;
+  unsigned seed = 7;
+  auto next = [&] { return seed = seed * 1103515245u + 12345u, (seed >> 8) % 1000; };
+  for (int t = 0; t < 3 * kSecondsPerDay; t += next() < 990 ? 1 : 200) {
+    FluxRecord r = At(t, 100 + static_cast<int>(next()));
+    for (std::size_t k = 1; k < kChannelCount; ++k) r.values[k] = next() < 20 ? static_cast<int>(next() % 5) : 50 + static_cast<int>(next());
+    if (next() < 10) r.values[3] = 0, r.holes = 1 << 3;
+    if (next() < 2) r = At(t - 40, 99999);  // back in time
+    table.records.push_back(r);
+  }
+  const OverviewIndex index(table);
+  std::array<bool, kChannelCount> shown;
+  shown.fill(true);
+  for (int width : {300, 1200, 4000, 300000}) {
+    const OverviewTimeScale scale(table, Rect{0, 0, width, 100});
+    ColumnSpans plain, fast;
+    GatherColumnSpans(table, scale, shown, plain);
+    GatherColumnSpans(table, scale, shown, fast, &index);
+    for (std::size_t k = 0; k < kChannelCount; ++k)
+      for (std::size_t c = 0; c < plain[k].size(); ++c)
+        ASSERT_TRUE(plain[k][c].low == fast[k][c].low && plain[k][c].high == fast[k][c].high)
+            << "width " << width << " channel " << k << " column " << c;
+  }
+}
 
 }  // namespace
 }  // namespace helvarra::test
