@@ -45,6 +45,10 @@ bool IsWindowMenuKey(const QKeyEvent& key) {
   return key.key() == Qt::Key_Space && (key.modifiers() & ~Qt::KeypadModifier) == Qt::AltModifier;
 }
 
+// How long the wheel stays still before a move of the slider by it counts as
+// let go.
+constexpr int kWheelRestMilliseconds = 250;
+
 }  // namespace
 
 FluxDialog::FluxDialog(QtCanvas& canvas, Deliver deliver, ControlBackground controlBackground)
@@ -79,6 +83,9 @@ FluxDialog::FluxDialog(QtCanvas& canvas, Deliver deliver, ControlBackground cont
   windowMenu_.addAction(tr("Mi&nimise"), this,
                         [this] { Send({.kind = EventKind::SystemCommand, .command = SC_MINIMIZE}); });
   windowMenu_.addAction(tr("&Close"), this, [this] { Send({.kind = EventKind::SystemCommand, .command = SC_CLOSE}); });
+  wheelRest_.setSingleShot(true);
+  wheelRest_.setInterval(kWheelRestMilliseconds);
+  connect(&wheelRest_, &QTimer::timeout, this, [this] { SliderReleased(); });
 }
 
 void FluxDialog::BuildControls() {
@@ -109,7 +116,7 @@ void FluxDialog::BuildControls() {
         slider_ = new QSlider(Qt::Horizontal, client_);
         slider_->setTickPosition(QSlider::NoTicks);
         slider_->setRange(0, 100);
-        slider_->installEventFilter(this);
+        connect(slider_, &QAbstractSlider::actionTriggered, this, [this] { SliderActed(); });
         control = slider_;
         break;
       }
@@ -169,10 +176,8 @@ bool FluxDialog::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && !key->isAutoRepeat()) ShowWindowMenu(mapToGlobal(QPoint(0, 0)));
     return true;
   }
-  if (watched == slider_ && event->type() == QEvent::MouseButtonRelease &&
-      static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-    // After the slider has taken the release and settled its position.
-    QTimer::singleShot(0, this, [this] { Send({.kind = EventKind::SliderReleased, .id = res::IDC_SLIDER}); });
+  if (watched == slider_) {
+    SliderEvent(*event);
   } else if (watched == windowHandle() && event->type() == QEvent::Expose) {
     // The window asks to be painted when it is shown, restored or exposed anew.
     const bool exposed = windowHandle()->isExposed();
@@ -180,6 +185,39 @@ bool FluxDialog::eventFilter(QObject* watched, QEvent* event) {
     exposed_ = exposed;
   }
   return QDialog::eventFilter(watched, event);
+}
+
+// Seen before the slider takes the event: a press says where the moves that
+// follow come from, and the release of the mouse button or of a key that
+// moved the slider lets it go. Keys held down repeat without letting go.
+void FluxDialog::SliderEvent(const QEvent& event) {
+  switch (event.type()) {
+    case QEvent::MouseButtonPress: sliderInput_ = SliderInput::Mouse; break;
+    case QEvent::KeyPress: sliderInput_ = SliderInput::Key; break;
+    case QEvent::Wheel: sliderInput_ = SliderInput::Wheel; break;
+    case QEvent::MouseButtonRelease:
+      if (static_cast<const QMouseEvent&>(event).button() == Qt::LeftButton) SliderReleased();
+      break;
+    case QEvent::KeyRelease:
+      if (movedByKey_ && !static_cast<const QKeyEvent&>(event).isAutoRepeat()) {
+        movedByKey_ = false;
+        SliderReleased();
+      }
+      break;
+    default: break;
+  }
+}
+
+// The slider moved by a key, the wheel or the mouse (a drag, or a press
+// beside the handle).
+void FluxDialog::SliderActed() {
+  if (sliderInput_ == SliderInput::Key) movedByKey_ = true;
+  if (sliderInput_ == SliderInput::Wheel) wheelRest_.start();
+}
+
+void FluxDialog::SliderReleased() {
+  // After the slider has taken the release and settled its position.
+  QTimer::singleShot(0, this, [this] { Send({.kind = EventKind::SliderReleased, .id = res::IDC_SLIDER}); });
 }
 
 void FluxDialog::ClientPressed(const QMouseEvent& event) {

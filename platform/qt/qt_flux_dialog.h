@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QScrollArea>
 #include <QSlider>
+#include <QTimer>
 #include <functional>
 #include <map>
 
@@ -60,6 +61,11 @@ class FluxDialog : public QDialog {
   void FitToScreen();
   void ClientPressed(const QMouseEvent& event);
   void Send(const WindowEvent& event);
+  // The slider let go, by the mouse, the keys or the wheel: the viewer is
+  // told once the slider has settled its position.
+  void SliderEvent(const QEvent& event);
+  void SliderActed();
+  void SliderReleased();
 
   QtCanvas& canvas_;
   Deliver deliver_;
@@ -68,6 +74,12 @@ class FluxDialog : public QDialog {
   QScrollArea* scroll_ = nullptr;
   std::map<int, QWidget*> controls_;
   QSlider* slider_ = nullptr;
+  // What moves the slider now: a move by a key is let go with the key, one
+  // by the wheel once the wheel has come to rest, one by the mouse with its
+  // button.
+  enum class SliderInput { Mouse, Key, Wheel } sliderInput_ = SliderInput::Mouse;
+  bool movedByKey_ = false;
+  QTimer wheelRest_;
   QMenu windowMenu_;
   PaintRequest paintRequest_{*this, [this] { Send({.kind = EventKind::Paint}); }};
   bool exposed_ = false;
