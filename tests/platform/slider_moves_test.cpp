@@ -17,7 +17,8 @@ namespace {
 std::string Hours(int count) {
   std::string bytes;
   for (int t = 0; t < count; ++t)
-    bytes += RecordLine("APLM", 24, 5, 14, 12 + t / 3600, t / 60 % 60, t % 60, {100, 200, 300, 400, 500, 600, 700, 800});
+    bytes +=
+        RecordLine("APLM", 24, 5, 14, 12 + t / 3600, t / 60 % 60, t % 60, {100, 200, 300, 400, 500, 600, 700, 800});
   return bytes;
 }
 
@@ -37,7 +38,8 @@ class SliderMovesTest : public QtViewerTest {
 };
 
 TEST_F(SliderMovesTest, AKeyLetGoRedrawsTheChartWhereTheSliderStands) {
-  for (Qt::Key key : {Qt::Key_End, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_PageUp, Qt::Key_Right, Qt::Key_Up, Qt::Key_Left}) {
+  for (Qt::Key key :
+       {Qt::Key_End, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_PageUp, Qt::Key_Right, Qt::Key_Up, Qt::Key_Left}) {
     const int before = slider->value();
     QTest::keyClick(slider, key);
     Settle();
@@ -64,8 +66,8 @@ TEST_F(SliderMovesTest, AHeldKeyRedrawsOnlyWhenLetGo) {
 TEST_F(SliderMovesTest, TheWheelAtRestRedrawsTheChartWhereTheSliderStands) {
   for (int turn = 0; turn < 2; ++turn) {
     const QPointF at = slider->rect().center();
-    QWheelEvent wheel(at, slider->mapToGlobal(at), {}, QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
-                      Qt::NoScrollPhase, false);
+    QWheelEvent wheel(at, slider->mapToGlobal(at), {}, QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                      false);
     QApplication::sendEvent(slider, &wheel);
   }
   ASSERT_GT(slider->value(), 0);
