@@ -1,5 +1,8 @@
 #include "platform/qt/qt_flux_dialog.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include <QDropEvent>
 #include <QExposeEvent>
 #include <QKeyEvent>
@@ -7,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -44,10 +48,6 @@ QString DroppedFile(const QMimeData* data) {
 bool IsWindowMenuKey(const QKeyEvent& key) {
   return key.key() == Qt::Key_Space && (key.modifiers() & ~Qt::KeypadModifier) == Qt::AltModifier;
 }
-
-// How long the wheel stays still before a move of the slider by it counts as
-// let go.
-constexpr int kWheelRestMilliseconds = 250;
 
 }  // namespace
 
@@ -134,19 +134,39 @@ void FluxDialog::BuildControls() {
 }
 
 // The window at its natural size, the client area's, and fixed there where
-// that fits the available area of its screen; otherwise as large as the area
-// allows, scrolled, and never larger than its natural size.
+// that fits the available area of its screen less its frame; otherwise as
+// large as the area allows, scrolled where the client area does not fit.
 void FluxDialog::FitToScreen() {
   const QSize natural = client_->size();
   const QScreen* where = screen();
-  const QSize fitted = where != nullptr ? natural.boundedTo(where->availableGeometry().size()) : natural;
+  fittedFrame_ = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
+  // At a fractional scale the frame is known to the nearest whole pixel of
+  // the window's: one pixel less keeps all of it on the screen.
+  const qreal scale = where != nullptr ? where->devicePixelRatio() : 1;
+  const int slack = scale == std::floor(scale) ? 0 : 1;
+  const QRect area = where != nullptr ? where->availableGeometry() : QRect(QPoint(), natural.grownBy(fittedFrame_));
+  const QSize bars(scroll_->verticalScrollBar()->sizeHint().width(),
+                   scroll_->horizontalScrollBar()->sizeHint().height());
+  const QSize fitted =
+      ScrolledWindowSize(natural, area.marginsRemoved(fittedFrame_ + QMargins(0, 0, slack, slack)).size(), bars);
   if (fitted == natural) {
     setFixedSize(natural);
     return;
   }
   setMinimumSize(scroll_->minimumSizeHint().boundedTo(fitted));
-  setMaximumSize(natural);
+  setMaximumSize(fitted.expandedTo(natural));
   resize(fitted);
+}
+
+void FluxDialog::KeepOnScreen() {
+  const QScreen* where = screen();
+  if (where == nullptr) return;
+  const QRect area = where->availableGeometry();
+  const QRect framed(pos(), size().grownBy(fittedFrame_));
+  QPoint to = framed.topLeft();
+  to.setX(std::max(area.left(), std::min(to.x(), area.right() + 1 - framed.width())));
+  to.setY(std::max(area.top(), std::min(to.y(), area.bottom() + 1 - framed.height())));
+  if (to != framed.topLeft()) move(to);
 }
 
 QWidget* FluxDialog::Control(int id) const {
@@ -181,6 +201,10 @@ bool FluxDialog::eventFilter(QObject* watched, QEvent* event) {
   } else if (watched == windowHandle() && event->type() == QEvent::Expose) {
     // The window asks to be painted when it is shown, restored or exposed anew.
     const bool exposed = windowHandle()->isExposed();
+    if (exposed && windowHandle()->frameMargins() != fittedFrame_) {
+      FitToScreen();  // framed by the window manager only now
+      KeepOnScreen();
+    }
     if (exposed && !exposed_) RequestPaint();
     exposed_ = exposed;
   }

@@ -1,10 +1,11 @@
 // The built program's window on a screen too small for it: on a 1366 x 768
 // screen scaled to 150 % the window would be 1197 x 861 pixels. It must lie
-// within the screen, and scrolling with the mouse wheel must bring its bottom
-// right into view: the last channel's check box and the slider, which then
-// work when clicked. At 100 % on the same screen the window keeps its natural
-// 798 x 574 pixels, without scroll bars. Every step waits for what the screen
-// shows.
+// within the screen; only its height does not fit, so it scrolls only down,
+// with a vertical scroll bar beside the whole width of the client area, and
+// the mouse wheel brings its bottom right into view: the last channel's check
+// box, whole, and the slider, which then work when clicked. At 100 % on the
+// same screen the window keeps its natural 798 x 574 pixels, without scroll
+// bars. Every step waits for what the screen shows.
 //
 // e2e_window_fit TARRAWIN SAMPLE [SCREENSHOT.png]   (DISPLAY must name a 1366 x 768 screen)
 
@@ -100,7 +101,7 @@ QRect CheckNaturalSize(const QString& program, const QString& sample) {
 }
 
 // At 150 %: the window within the screen, and its bottom right brought into
-// view with the wheel.
+// view with the wheel, down only: the wheel turned right moves nothing across.
 void CheckScrolled(const QString& program, const QString& sample, const QRect& naturalBand, const QString& screenshot) {
   Viewer viewer(program, sample, "1.5");
   const QRect frame = viewer.Frame();
@@ -118,7 +119,7 @@ void CheckScrolled(const QString& program, const QString& sample, const QRect& n
 
   // The wheel over the chart, down and right, more than the window scrolls,
   // until the screen no longer changes and the band shows whole, half as big
-  // again as at 100 %.
+  // again as at 100 % and as far right as the window puts it unscrolled.
   const QSize whole = naturalBand.size() * 3 / 2;
   Xdotool({"mousemove", "--sync", QString::number(frame.center().x()), QString::number(frame.center().y())});
   QImage shown = Screen();
@@ -139,6 +140,11 @@ void CheckScrolled(const QString& program, const QString& sample, const QRect& n
                     .arg(band.height())
                     .arg(whole.width())
                     .arg(whole.height()));
+  const int across = frame.x() + naturalBand.x() * 3 / 2;
+  Check(std::abs(band.x() - across) <= 2,
+        QString("no horizontal scroll bar: nothing scrolls across (the band at x %1, %2 unscrolled)")
+            .arg(band.x())
+            .arg(across));
   if (!screenshot.isEmpty()) shown.save(screenshot);
 
   Click(band.center());
