@@ -12,7 +12,10 @@
 namespace helvarra::qt {
 
 void QtWindowServices::ShowOverview(DialogEvents& events, std::string_view title) {
-  if (!overview_) overview_ = std::make_unique<OverviewWindow>(events);
+  if (!overview_) {
+    overview_ = std::make_unique<OverviewWindow>(events);
+    if (dialog_) overview_->PlaceBy(*dialog_);
+  }
   RetitleOverview(title);
   overview_->show();
   overview_->raise();

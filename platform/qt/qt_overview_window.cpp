@@ -1,21 +1,57 @@
 #include "platform/qt/qt_overview_window.h"
 
+#include <algorithm>
+
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 
+#include "data/channels.h"
 #include "platform/qt/qt_dialog_look.h"
 #include "platform/qt/qt_window_surface.h"
-#include "data/channels.h"
 #include "resources/dialog_templates.h"
 
 namespace helvarra::qt {
 
 namespace res = resources;
+
+namespace {
+
+// How far down and right of the main window's top left the overview opens
+// over it: its title and top stay in view.
+constexpr int kOverStep = 32;
+
+// The rectangle moved wholly into the area, or to its top left where it is
+// larger.
+QRect Inside(QRect r, const QRect& area) {
+  r.moveLeft(std::max(area.left(), std::min(r.left(), area.right() + 1 - r.width())));
+  r.moveTop(std::max(area.top(), std::min(r.top(), area.bottom() + 1 - r.height())));
+  return r;
+}
+
+}  // namespace
+
+QRect FrameBeside(const QRect& main, QSize size, const QRect& area) {
+  size = size.boundedTo(area.size());
+  const QPoint sides[] = {{main.right() + 1, main.top()},
+                          {main.left() - size.width(), main.top()},
+                          {main.left(), main.bottom() + 1},
+                          {main.left(), main.top() - size.height()}};
+  for (const QPoint& side : sides) {
+    // Slid along the side into the area: beside it still if it meets the
+    // main window nowhere.
+    const QRect beside = Inside(QRect(side, size), area);
+    if (!beside.intersects(main)) return beside;
+  }
+  return Inside(QRect(main.topLeft() + QPoint(kOverStep, kOverStep), size), area);
+}
 
 OverviewPicture::OverviewPicture(QtCanvas& canvas, Send send) : canvas_(canvas), send_(std::move(send)) {
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -62,7 +98,9 @@ OverviewWindow::OverviewWindow(DialogEvents& events) : events_(events) {
   table_ = new QTableWidget(0, 8, this);
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->verticalHeader()->hide();
-  table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  // Each column as wide as its texts, the last taking what room is left.
+  table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  table_->horizontalHeader()->setSectionResizeMode(table_->columnCount() - 1, QHeaderView::Stretch);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   for (auto [id, text] : {std::pair{res::IDC_OVERVIEW_COPY, res::kOverviewCopyText},
@@ -77,11 +115,44 @@ OverviewWindow::OverviewWindow(DialogEvents& events) : events_(events) {
   layout->addWidget(table_, 1);
   layout->addLayout(buttons);
   ApplyDialogLook(*this);
+  FitTableMinimum();
+  resize(1224, 680);
+}
+
+void OverviewWindow::FitTableMinimum() {
   // Room for the eight channels' rows, whatever the font.
   table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
-  table_->setMinimumHeight(table_->horizontalHeader()->sizeHint().height() +
-                           kChannelCount * table_->verticalHeader()->defaultSectionSize() + 2 * table_->frameWidth());
-  resize(1224, 680);
+  const QHeaderView& header = *table_->horizontalHeader();
+  int width = 2 * table_->frameWidth();
+  for (int c = 0; c < table_->columnCount(); ++c) {
+    int column = std::max(header.sectionSizeHint(c), header.minimumSectionSize());
+    for (int r = 0; r < table_->rowCount(); ++r)
+      column = std::max(column, table_->sizeHintForIndex(table_->model()->index(r, c)).width() + 1);  // and the grid
+    width += column;
+  }
+  table_->setMinimumSize(width, header.sizeHint().height() +
+                                    kChannelCount * table_->verticalHeader()->defaultSectionSize() +
+                                    2 * table_->frameWidth());
+}
+
+void OverviewWindow::PlaceBy(const QWidget& main) {
+  const QScreen* screen = main.screen();
+  if (screen == nullptr) return;
+  // The frame the window manager gives a window: the main window's.
+  const QMargins frame = main.windowHandle() != nullptr ? main.windowHandle()->frameMargins() : QMargins();
+  layout()->activate();  // the least size known
+  const QSize inner =
+      size().boundedTo(screen->availableGeometry().marginsRemoved(frame).size()).expandedTo(minimumSize());
+  const QRect framed = FrameBeside(main.frameGeometry(), inner.grownBy(frame), screen->availableGeometry());
+  resize(inner);
+  move(framed.topLeft());
+}
+
+void OverviewWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  const QSize least = minimumSize();
+  if (width() < least.width() || height() < least.height())
+    QTimer::singleShot(0, this, [this] { resize(size().expandedTo(minimumSize())); });
 }
 
 void OverviewWindow::keyPressEvent(QKeyEvent* event) {
@@ -101,6 +172,7 @@ void OverviewWindow::ShowCsv(const QString& csv) {
     for (qsizetype c = 0; c < cells.size() && c < 8; ++c)
       table_->setItem(static_cast<int>(r - 1), static_cast<int>(c), new QTableWidgetItem(cells[c]));
   }
+  FitTableMinimum();
 }
 
 }  // namespace helvarra::qt

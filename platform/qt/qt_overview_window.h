@@ -3,7 +3,9 @@
 // its picture on top (drawn pixel for pixel from its backing image, which
 // follows the picture's size), the measurement table under it, then "Copy"
 // and "Export CSV...". A click on the picture, a drag across it, the buttons
-// and every resize become events for the viewer's overview.
+// and every resize become events for the viewer's overview. It opens beside
+// the main window or over it, on the screen, and is never smaller than shows
+// the picture, the table's header and eight rows whole, and the buttons.
 
 #include <QTableWidget>
 #include <QWidget>
@@ -15,6 +17,13 @@
 #include "viewer/window_event.h"
 
 namespace helvarra::qt {
+
+// Where a window's frame of `size` opens by the main window's frame `main`
+// within the available `area`: beside it, to its right, left, below or
+// above, on the first side with room for all of it; otherwise over it, a
+// step down and right of its top left. Moved wholly into the area, and no
+// larger than it.
+QRect FrameBeside(const QRect& main, QSize size, const QRect& area);
 
 class OverviewPicture : public QWidget {
  public:
@@ -45,11 +54,20 @@ class OverviewWindow : public QWidget {
   void RequestPaint() { paintRequest_.Ask(); }
   // The measurement's CSV shown as the table (empty: an empty table).
   void ShowCsv(const QString& csv);
+  // Sized to its screen and placed beside the main window, or over it,
+  // before it is first shown.
+  void PlaceBy(const QWidget& main);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;  // Escape closes it
+  // Without a window manager to hold it at its minimum size, the window
+  // holds itself there.
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
+  // The table's least size: every header and cell text whole, the header
+  // and the eight channels' rows; the window's follows from it.
+  void FitTableMinimum();
   void Send(const WindowEvent& event) { events_.Dispatch(event); }
 
   DialogEvents& events_;
