@@ -24,10 +24,6 @@ namespace res = resources;
 
 namespace {
 
-// How far down and right of the main window's top left the overview opens
-// over it: its title and top stay in view.
-constexpr int kOverStep = 32;
-
 // The rectangle moved wholly into the area, or to its top left where it is
 // larger.
 QRect Inside(QRect r, const QRect& area) {
@@ -40,17 +36,27 @@ QRect Inside(QRect r, const QRect& area) {
 
 QRect FrameBeside(const QRect& main, QSize size, const QRect& area) {
   size = size.boundedTo(area.size());
-  const QPoint sides[] = {{main.right() + 1, main.top()},
-                          {main.left() - size.width(), main.top()},
-                          {main.left(), main.bottom() + 1},
-                          {main.left(), main.top() - size.height()}};
-  for (const QPoint& side : sides) {
-    // Slid along the side into the area: beside it still if it meets the
-    // main window nowhere.
-    const QRect beside = Inside(QRect(side, size), area);
-    if (!beside.intersects(main)) return beside;
-  }
-  return Inside(QRect(main.topLeft() + QPoint(kOverStep, kOverStep), size), area);
+  const QRect candidates[] = {
+      // Beside it: right, left, below, above, each slid along its side into
+      // the area.
+      Inside(QRect(QPoint(main.right() + 1, main.top()), size), area),
+      Inside(QRect(QPoint(main.left() - size.width(), main.top()), size), area),
+      Inside(QRect(QPoint(main.left(), main.bottom() + 1), size), area),
+      Inside(QRect(QPoint(main.left(), main.top() - size.height()), size), area),
+      // In the area's corners.
+      Inside(QRect(area.topLeft(), size), area),
+      Inside(QRect(area.topRight(), size), area),
+      Inside(QRect(area.bottomLeft(), size), area),
+      Inside(QRect(area.bottomRight(), size), area),
+  };
+  // The first that hides the least of the main window: none of it, where a
+  // side has room.
+  auto hidden = [&main](const QRect& r) {
+    const QRect both = r.intersected(main);
+    return static_cast<long long>(both.width()) * both.height();
+  };
+  return *std::min_element(std::begin(candidates), std::end(candidates),
+                           [&](const QRect& a, const QRect& b) { return hidden(a) < hidden(b); });
 }
 
 OverviewPicture::OverviewPicture(QtCanvas& canvas, Send send) : canvas_(canvas), send_(std::move(send)) {

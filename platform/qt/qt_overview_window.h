@@ -20,9 +20,8 @@ namespace helvarra::qt {
 
 // Where a window's frame of `size` opens by the main window's frame `main`
 // within the available `area`: beside it, to its right, left, below or
-// above, on the first side with room for all of it; otherwise over it, a
-// step down and right of its top left. Moved wholly into the area, and no
-// larger than it.
+// above, on the first side with room for all of it; otherwise where it hides
+// the least of it. Wholly within the area, and no larger than it.
 QRect FrameBeside(const QRect& main, QSize size, const QRect& area);
 
 class OverviewPicture : public QWidget {

@@ -18,26 +18,29 @@ using qt::FrameBeside;
 
 // On a 1280 x 1000 area: right of the main window where there is room, left
 // where there is not, below or above a wide one, slid along its side to stay
-// on the screen; over it where no side has room, and never off the area.
-TEST(FrameBesideTest, BesideTheMainWindowWhereThereIsRoomElseOverIt) {
+// on the screen; where no side has room, over as little of it as can be, and
+// never off the area.
+TEST(FrameBesideTest, BesideTheMainWindowWhereThereIsRoomElseHidingTheLeastOfIt) {
   const QRect area(0, 0, 1280, 1000);
   const struct {
     QRect main;
     QSize size;
     QRect expected;
   } cases[] = {
-      {{100, 100, 400, 300}, {500, 400}, {500, 100, 500, 400}},   // right
-      {{800, 100, 400, 300}, {500, 400}, {300, 100, 500, 400}},   // left
-      {{100, 800, 400, 150}, {500, 400}, {500, 600, 500, 400}},   // right, slid up
-      {{100, 0, 1000, 300}, {900, 500}, {100, 300, 900, 500}},    // below
-      {{100, 700, 1000, 300}, {900, 500}, {100, 200, 900, 500}},  // above
-      {{241, 225, 798, 574}, {1224, 680}, {56, 257, 1224, 680}},  // over, a step in
-      {{0, 0, 100, 100}, {2000, 1500}, {0, 0, 1280, 1000}},       // larger than the area
-      {{-300, -50, 798, 574}, {1224, 680}, {0, 0, 1224, 680}},    // the main window partly off
+      {{100, 100, 400, 300}, {500, 400}, {500, 100, 500, 400}},    // right
+      {{800, 100, 400, 300}, {500, 400}, {300, 100, 500, 400}},    // left
+      {{100, 800, 400, 150}, {500, 400}, {500, 600, 500, 400}},    // right, slid up
+      {{100, 0, 1000, 300}, {900, 500}, {100, 300, 900, 500}},     // below
+      {{100, 700, 1000, 300}, {900, 500}, {100, 200, 900, 500}},   // above
+      {{241, 225, 798, 574}, {1224, 680}, {56, 0, 1224, 680}},     // centred: above, slid into the area
+      {{0, 0, 100, 100}, {2000, 1500}, {0, 0, 1280, 1000}},        // larger than the area
+      {{0, 0, 798, 574}, {1224, 680}, {56, 320, 1224, 680}},       // the far corner
+      {{-300, -50, 798, 574}, {1224, 680}, {56, 320, 1224, 680}},  // the main window partly off
   };
   for (const auto& c : cases) {
     const QRect placed = FrameBeside(c.main, c.size, area);
-    EXPECT_EQ(placed, c.expected) << c.main.x() << "," << c.main.y();
+    EXPECT_EQ(placed, c.expected) << c.main.x() << "," << c.main.y() << ": " << placed.x() << "," << placed.y() << " "
+                                  << placed.width() << "x" << placed.height();
     EXPECT_TRUE(area.contains(placed)) << c.main.x() << "," << c.main.y();
   }
 }
