@@ -5,6 +5,7 @@
 
 #include <QDropEvent>
 #include <QExposeEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -47,6 +48,13 @@ QString DroppedFile(const QMimeData* data) {
 // button or check box would otherwise take the Space as a press.
 bool IsWindowMenuKey(const QKeyEvent& key) {
   return key.key() == Qt::Key_Space && (key.modifiers() & ~Qt::KeypadModifier) == Qt::AltModifier;
+}
+
+// The frame the window manager put round a window; the offscreen platform
+// (the snapshot tool's, the tests') reports one it does not draw.
+QMargins FrameOf(const QWindow* window) {
+  if (window == nullptr || QGuiApplication::platformName() == QLatin1String("offscreen")) return {};
+  return window->frameMargins();
 }
 
 }  // namespace
@@ -116,7 +124,10 @@ void FluxDialog::BuildControls() {
         slider_ = new QSlider(Qt::Horizontal, client_);
         slider_->setTickPosition(QSlider::NoTicks);
         slider_->setRange(0, 100);
-        connect(slider_, &QAbstractSlider::actionTriggered, this, [this] { SliderActed(); });
+        connect(slider_, &QAbstractSlider::actionTriggered, this, [this] {
+          movedByKey_ = movedByKey_ || sliderInput_ == SliderInput::Key;
+          if (sliderInput_ == SliderInput::Wheel) wheelRest_.start();
+        });
         control = slider_;
         break;
       }
@@ -139,7 +150,7 @@ void FluxDialog::BuildControls() {
 void FluxDialog::FitToScreen() {
   const QSize natural = client_->size();
   const QScreen* where = screen();
-  fittedFrame_ = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
+  fittedFrame_ = FrameOf(windowHandle());
   // At a fractional scale the frame is known to the nearest whole pixel of
   // the window's: one pixel less keeps all of it on the screen.
   const qreal scale = where != nullptr ? where->devicePixelRatio() : 1;
@@ -151,17 +162,17 @@ void FluxDialog::FitToScreen() {
       ScrolledWindowSize(natural, area.marginsRemoved(fittedFrame_ + QMargins(0, 0, slack, slack)).size(), bars);
   if (fitted == natural) {
     setFixedSize(natural);
-    return;
+  } else {
+    setMinimumSize(scroll_->minimumSizeHint().boundedTo(fitted));
+    setMaximumSize(fitted.expandedTo(natural));
+    resize(fitted);
   }
-  setMinimumSize(scroll_->minimumSizeHint().boundedTo(fitted));
-  setMaximumSize(fitted.expandedTo(natural));
-  resize(fitted);
+  if (isVisible()) KeepOnScreen();
 }
 
 void FluxDialog::KeepOnScreen() {
-  const QScreen* where = screen();
-  if (where == nullptr) return;
-  const QRect area = where->availableGeometry();
+  if (screen() == nullptr) return;
+  const QRect area = screen()->availableGeometry();
   const QRect framed(pos(), size().grownBy(fittedFrame_));
   QPoint to = framed.topLeft();
   to.setX(std::max(area.left(), std::min(to.x(), area.right() + 1 - framed.width())));
@@ -201,10 +212,7 @@ bool FluxDialog::eventFilter(QObject* watched, QEvent* event) {
   } else if (watched == windowHandle() && event->type() == QEvent::Expose) {
     // The window asks to be painted when it is shown, restored or exposed anew.
     const bool exposed = windowHandle()->isExposed();
-    if (exposed && windowHandle()->frameMargins() != fittedFrame_) {
-      FitToScreen();  // framed by the window manager only now
-      KeepOnScreen();
-    }
+    if (exposed && FrameOf(windowHandle()) != fittedFrame_) FitToScreen();  // framed only now
     if (exposed && !exposed_) RequestPaint();
     exposed_ = exposed;
   }
@@ -230,13 +238,6 @@ void FluxDialog::SliderEvent(const QEvent& event) {
       break;
     default: break;
   }
-}
-
-// The slider moved by a key, the wheel or the mouse (a drag, or a press
-// beside the handle).
-void FluxDialog::SliderActed() {
-  if (sliderInput_ == SliderInput::Key) movedByKey_ = true;
-  if (sliderInput_ == SliderInput::Wheel) wheelRest_.start();
 }
 
 void FluxDialog::SliderReleased() {

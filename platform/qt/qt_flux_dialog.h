@@ -75,7 +75,7 @@ class FluxDialog : public QDialog {
   void BuildControls();
   // Fits the window to its screen's available area less its frame; called
   // again once the window manager has framed the window, when the frame's
-  // size is known.
+  // size is known, and the window then kept on the screen.
   void FitToScreen();
   // The window moved wholly into its screen's available area, frame and all,
   // where it lies partly outside it and fits.
@@ -85,7 +85,6 @@ class FluxDialog : public QDialog {
   // The slider let go, by the mouse, the keys or the wheel: the viewer is
   // told once the slider has settled its position.
   void SliderEvent(const QEvent& event);
-  void SliderActed();
   void SliderReleased();
 
   QtCanvas& canvas_;
