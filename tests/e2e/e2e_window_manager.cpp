@@ -146,7 +146,13 @@ void ReachTheButtons(const QRect& client, const QRect& view, const QPoint& origi
 }  // namespace
 
 void CheckUnderWindowManager(const QString& program, const QString& sample, const QRect& naturalBand) {
+  // openbox keeps its settings and logs in a home of its own.
+  QTemporaryDir home;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert("HOME", home.path());
+  for (const char* name : {"XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME"}) env.remove(name);
   QProcess openbox;
+  openbox.setProcessEnvironment(env);
   openbox.start("openbox", {"--sm-disable"});
   Check(openbox.waitForStarted(10000) && WaitFor(WindowManagerRunning, 10000), "openbox manages the screen");
   {
