@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6svg6 libgl-dev
   libgtest-dev googletest libgmock-dev libbenchmark-dev zlib1g-dev libdeflate-dev
   fonts-liberation2 fontconfig
-  xvfb xdotool x11-utils poppler-utils
+  xvfb xdotool x11-utils poppler-utils openbox
   qt6-qpa-plugins libxkbcommon-x11-0
   desktop-file-utils appstream libxml2-utils shared-mime-info dpkg-dev file
 )

@@ -3,6 +3,8 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+#include "chart/colour.h"
+
 namespace helvarra::qt {
 namespace {
 
@@ -11,6 +13,15 @@ namespace {
 // 75-pixel control.
 constexpr int kBoxSize = 13;
 constexpr int kTextLeft = kBoxSize + 3;
+
+// The label's colours: on a band, black or white, whichever stands out from
+// it, whatever the style's own text colour; without one, the style's.
+QPalette LabelPalette(QPalette palette, const QColor& band) {
+  if (!band.isValid()) return palette;
+  const Colour text = TextColourOn(MakeColour(band.red(), band.green(), band.blue()));
+  palette.setColor(QPalette::WindowText, QColor(RedOf(text), GreenOf(text), BlueOf(text)));
+  return palette;
+}
 
 }  // namespace
 
@@ -32,7 +43,7 @@ void ChannelCheckBox::paintEvent(QPaintEvent*) {
   const QRect label = fontMetrics().boundingRect(area, flags, text());
   const QColor band = bandColour_ ? bandColour_() : QColor();
   if (band.isValid()) p.fillRect(label.adjusted(-1, 0, 1, 0), band);
-  p.drawItemText(area, flags, palette(), isEnabled(), text(), QPalette::WindowText);
+  p.drawItemText(area, flags, LabelPalette(palette(), band), isEnabled(), text(), QPalette::WindowText);
   if (hasFocus()) {
     QStyleOptionFocusRect focus;
     focus.initFrom(this);

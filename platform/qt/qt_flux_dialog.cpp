@@ -1,12 +1,17 @@
 #include "platform/qt/qt_flux_dialog.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include <QDropEvent>
 #include <QExposeEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -47,6 +52,13 @@ bool IsWindowMenuKey(const QKeyEvent& key) {
   return key.key() == Qt::Key_Space && (key.modifiers() & ~Qt::KeypadModifier) == Qt::AltModifier;
 }
 
+// The frame the window manager put round a window; the offscreen platform
+// (the snapshot tool's, the tests') reports one it does not draw.
+QMargins FrameOf(const QWindow* window) {
+  if (window == nullptr || QGuiApplication::platformName() == QLatin1String("offscreen")) return {};
+  return window->frameMargins();
+}
+
 }  // namespace
 
 FluxDialog::FluxDialog(QtCanvas& canvas, Deliver deliver, ControlBackground controlBackground)
@@ -77,6 +89,9 @@ FluxDialog::FluxDialog(QtCanvas& canvas, Deliver deliver, ControlBackground cont
   windowMenu_.addAction(tr("Mi&nimise"), this,
                         [this] { Send({.kind = EventKind::SystemCommand, .command = SC_MINIMIZE}); });
   windowMenu_.addAction(tr("&Close"), this, [this] { Send({.kind = EventKind::SystemCommand, .command = SC_CLOSE}); });
+  wheelRest_.setSingleShot(true);
+  wheelRest_.setInterval(kWheelRestMilliseconds);
+  connect(&wheelRest_, &QTimer::timeout, this, [this] { SliderReleased(); });
 }
 
 void FluxDialog::BuildControls() {
@@ -107,7 +122,10 @@ void FluxDialog::BuildControls() {
         slider_ = new QSlider(Qt::Horizontal, client_);
         slider_->setTickPosition(QSlider::NoTicks);
         slider_->setRange(0, 100);
-        slider_->installEventFilter(this);
+        connect(slider_, &QAbstractSlider::actionTriggered, this, [this] {
+          movedByKey_ = movedByKey_ || sliderInput_ == SliderInput::Key;
+          if (sliderInput_ == SliderInput::Wheel) wheelRest_.start();
+        });
         control = slider_;
         break;
       }
@@ -125,19 +143,39 @@ void FluxDialog::BuildControls() {
 }
 
 // The window at its natural size, the client area's, and fixed there where
-// that fits the available area of its screen; otherwise as large as the area
-// allows, scrolled, and never larger than its natural size.
+// that fits the available area of its screen less its frame; otherwise as
+// large as the area allows, scrolled where the client area does not fit.
 void FluxDialog::FitToScreen() {
   const QSize natural = client_->size();
   const QScreen* where = screen();
-  const QSize fitted = where != nullptr ? natural.boundedTo(where->availableGeometry().size()) : natural;
+  fittedFrame_ = FrameOf(windowHandle());
+  // At a fractional scale the frame is known to the nearest whole pixel of
+  // the window's: one pixel less keeps all of it on the screen.
+  const qreal scale = where != nullptr ? where->devicePixelRatio() : 1;
+  const int slack = scale == std::floor(scale) ? 0 : 1;
+  const QRect area = where != nullptr ? where->availableGeometry() : QRect(QPoint(), natural.grownBy(fittedFrame_));
+  const QSize bars(scroll_->verticalScrollBar()->sizeHint().width(),
+                   scroll_->horizontalScrollBar()->sizeHint().height());
+  const QSize fitted =
+      ScrolledWindowSize(natural, area.marginsRemoved(fittedFrame_ + QMargins(0, 0, slack, slack)).size(), bars);
   if (fitted == natural) {
     setFixedSize(natural);
-    return;
+  } else {
+    setMinimumSize(scroll_->minimumSizeHint().boundedTo(fitted));
+    setMaximumSize(fitted.expandedTo(natural));
+    resize(fitted);
   }
-  setMinimumSize(scroll_->minimumSizeHint().boundedTo(fitted));
-  setMaximumSize(natural);
-  resize(fitted);
+  if (isVisible()) KeepOnScreen();
+}
+
+void FluxDialog::KeepOnScreen() {
+  if (screen() == nullptr) return;
+  const QRect area = screen()->availableGeometry();
+  const QRect framed(pos(), size().grownBy(fittedFrame_));
+  QPoint to = framed.topLeft();
+  to.setX(std::max(area.left(), std::min(to.x(), area.right() + 1 - framed.width())));
+  to.setY(std::max(area.top(), std::min(to.y(), area.bottom() + 1 - framed.height())));
+  if (to != framed.topLeft()) move(to);
 }
 
 QWidget* FluxDialog::Control(int id) const {
@@ -167,17 +205,42 @@ bool FluxDialog::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && !key->isAutoRepeat()) ShowWindowMenu(mapToGlobal(QPoint(0, 0)));
     return true;
   }
-  if (watched == slider_ && event->type() == QEvent::MouseButtonRelease &&
-      static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-    // After the slider has taken the release and settled its position.
-    QTimer::singleShot(0, this, [this] { Send({.kind = EventKind::SliderReleased, .id = res::IDC_SLIDER}); });
+  if (watched == slider_) {
+    SliderEvent(*event);
   } else if (watched == windowHandle() && event->type() == QEvent::Expose) {
     // The window asks to be painted when it is shown, restored or exposed anew.
     const bool exposed = windowHandle()->isExposed();
+    if (exposed && FrameOf(windowHandle()) != fittedFrame_) FitToScreen();  // framed only now
     if (exposed && !exposed_) RequestPaint();
     exposed_ = exposed;
   }
   return QDialog::eventFilter(watched, event);
+}
+
+// Seen before the slider takes the event: a press says where the moves that
+// follow come from, and the release of the mouse button or of a key that
+// moved the slider lets it go. Keys held down repeat without letting go.
+void FluxDialog::SliderEvent(const QEvent& event) {
+  switch (event.type()) {
+    case QEvent::MouseButtonPress: sliderInput_ = SliderInput::Mouse; break;
+    case QEvent::KeyPress: sliderInput_ = SliderInput::Key; break;
+    case QEvent::Wheel: sliderInput_ = SliderInput::Wheel; break;
+    case QEvent::MouseButtonRelease:
+      if (static_cast<const QMouseEvent&>(event).button() == Qt::LeftButton) SliderReleased();
+      break;
+    case QEvent::KeyRelease:
+      if (movedByKey_ && !static_cast<const QKeyEvent&>(event).isAutoRepeat()) {
+        movedByKey_ = false;
+        SliderReleased();
+      }
+      break;
+    default: break;
+  }
+}
+
+void FluxDialog::SliderReleased() {
+  // After the slider has taken the release and settled its position.
+  QTimer::singleShot(0, this, [this] { Send({.kind = EventKind::SliderReleased, .id = res::IDC_SLIDER}); });
 }
 
 void FluxDialog::ClientPressed(const QMouseEvent& event) {

@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QScrollArea>
 #include <QSlider>
+#include <QTimer>
 #include <functional>
 #include <map>
 
@@ -18,6 +19,21 @@
 #include "viewer/window_event.h"
 
 namespace helvarra::qt {
+
+// The size of a window showing a client area of `natural` size in `room`,
+// the available area less the window's frame: the natural size where it
+// fits; otherwise as large as the room allows and no larger than the client
+// area with the scroll bars it then needs. `bars` is the vertical bar's width
+// and the horizontal bar's height: a bar is needed only in a direction the
+// client area does not fit, or no longer fits beside the other bar.
+inline QSize ScrolledWindowSize(QSize natural, QSize room, QSize bars) {
+  bool across = false, down = false;  // the horizontal and the vertical scroll bar
+  for (int pass = 0; pass < 2; ++pass) {
+    across = natural.width() + (down ? bars.width() : 0) > room.width();
+    down = natural.height() + (across ? bars.height() : 0) > room.height();
+  }
+  return (natural + QSize(down ? bars.width() : 0, across ? bars.height() : 0)).boundedTo(room);
+}
 
 class FluxDialog : public QDialog {
  public:
@@ -62,9 +78,19 @@ class FluxDialog : public QDialog {
 
  private:
   void BuildControls();
+  // Fits the window to its screen's available area less its frame; called
+  // again once the window manager has framed the window, when the frame's
+  // size is known, and the window then kept on the screen.
   void FitToScreen();
+  // The window moved wholly into its screen's available area, frame and all,
+  // where it lies partly outside it and fits.
+  void KeepOnScreen();
   void ClientPressed(const QMouseEvent& event);
   void Send(const WindowEvent& event);
+  // The slider let go, by the mouse, the keys or the wheel: the viewer is
+  // told once the slider has settled its position.
+  void SliderEvent(const QEvent& event);
+  void SliderReleased();
 
   QtCanvas& canvas_;
   Deliver deliver_;
@@ -74,9 +100,17 @@ class FluxDialog : public QDialog {
   std::map<int, QWidget*> controls_;
   std::map<unsigned, QAction*> commands_;
   QSlider* slider_ = nullptr;
+  // What moves the slider now: a move by a key is let go with the key, one
+  // by the wheel once the wheel has come to rest, one by the mouse with its
+  // button.
+  enum class SliderInput { Mouse, Key, Wheel } sliderInput_ = SliderInput::Mouse;
+  bool movedByKey_ = false;
+  static constexpr int kWheelRestMilliseconds = 250;  // still that long, the wheel lets go
+  QTimer wheelRest_;
   QMenu windowMenu_;
   PaintRequest paintRequest_{*this, [this] { Send({.kind = EventKind::Paint}); }};
   bool exposed_ = false;
+  QMargins fittedFrame_;  // the frame the window was last fitted with
 };
 
 }  // namespace helvarra::qt

@@ -21,10 +21,11 @@ QtOverviewServices::QtOverviewServices(QtWindowServices& main) : main_(main) {
 QtOverviewServices::~QtOverviewServices() { main_.mainWindowClosed = nullptr; }
 
 void QtOverviewServices::ShowOverview(DialogEvents& events, std::string_view title) {
-  const bool made = !window_;
-  if (made) window_ = std::make_unique<OverviewWindow>(events);
+  if (!window_) {
+    window_ = std::make_unique<OverviewWindow>(events);
+    if (main_.MainWindow() != nullptr) window_->PlaceBy(*main_.MainWindow());
+  }
   RetitleOverview(title);
-  if (made) window_->PlaceBeside(main_.MainWindow());
   window_->show();
   window_->raise();
   window_->activateWindow();

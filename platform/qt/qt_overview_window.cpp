@@ -1,25 +1,65 @@
 #include "platform/qt/qt_overview_window.h"
 
+#include <algorithm>
+
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QGuiApplication>
 #include <QScreen>
 #include <QTabWidget>
+#include <QTimer>
 #include <algorithm>
 #include <QVBoxLayout>
+#include <QWindow>
 
+#include "data/channels.h"
 #include "platform/qt/qt_dialog_look.h"
 #include "platform/qt/qt_window_surface.h"
-#include "data/channels.h"
 #include "resources/dialog_templates.h"
 
 namespace helvarra::qt {
 
 namespace res = resources;
+
+namespace {
+
+// The rectangle moved wholly into the area, or to its top left where it is
+// larger.
+QRect Inside(QRect r, const QRect& area) {
+  r.moveLeft(std::max(area.left(), std::min(r.left(), area.right() + 1 - r.width())));
+  r.moveTop(std::max(area.top(), std::min(r.top(), area.bottom() + 1 - r.height())));
+  return r;
+}
+
+}  // namespace
+
+QRect FrameBeside(const QRect& main, QSize size, const QRect& area) {
+  size = size.boundedTo(area.size());
+  const QRect candidates[] = {
+      // Beside it: right, left, below, above, each slid along its side into
+      // the area.
+      Inside(QRect(QPoint(main.right() + 1, main.top()), size), area),
+      Inside(QRect(QPoint(main.left() - size.width(), main.top()), size), area),
+      Inside(QRect(QPoint(main.left(), main.bottom() + 1), size), area),
+      Inside(QRect(QPoint(main.left(), main.top() - size.height()), size), area),
+      // In the area's corners.
+      Inside(QRect(area.topLeft(), size), area),
+      Inside(QRect(area.topRight(), size), area),
+      Inside(QRect(area.bottomLeft(), size), area),
+      Inside(QRect(area.bottomRight(), size), area),
+  };
+  // The first that hides the least of the main window: none of it, where a
+  // side has room.
+  auto hidden = [&main](const QRect& r) {
+    const QRect both = r.intersected(main);
+    return static_cast<long long>(both.width()) * both.height();
+  };
+  return *std::min_element(std::begin(candidates), std::end(candidates),
+                           [&](const QRect& a, const QRect& b) { return hidden(a) < hidden(b); });
+}
 
 OverviewPicture::OverviewPicture(QtCanvas& canvas, Send send) : canvas_(canvas), send_(std::move(send)) {
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -66,7 +106,9 @@ QTableWidget* NewTable(QWidget* parent) {
   table->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table->setSelectionBehavior(QAbstractItemView::SelectRows);
   table->verticalHeader()->hide();
-  table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  // Each column as wide as its texts, the last taking what room is left.
+  table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  table->horizontalHeader()->setStretchLastSection(true);
   return table;
 }
 
@@ -115,11 +157,44 @@ OverviewWindow::OverviewWindow(DialogEvents& events) : events_(events) {
   layout->addWidget(tabs_, 1);
   layout->addLayout(buttons);
   ApplyDialogLook(*this);
+  FitTableMinimum();
+  resize(1224, 680);
+}
+
+void OverviewWindow::FitTableMinimum() {
   // Room for the eight channels' rows, whatever the font.
   table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
-  table_->setMinimumHeight(table_->horizontalHeader()->sizeHint().height() +
-                           kChannelCount * table_->verticalHeader()->defaultSectionSize() + 2 * table_->frameWidth());
-  resize(1224, 680);
+  const QHeaderView& header = *table_->horizontalHeader();
+  int width = 2 * table_->frameWidth();
+  for (int c = 0; c < table_->columnCount(); ++c) {
+    int column = std::max(header.sectionSizeHint(c), header.minimumSectionSize());
+    for (int r = 0; r < table_->rowCount(); ++r)
+      column = std::max(column, table_->sizeHintForIndex(table_->model()->index(r, c)).width() + 1);  // and the grid
+    width += column;
+  }
+  table_->setMinimumSize(width, header.sizeHint().height() +
+                                    kChannelCount * table_->verticalHeader()->defaultSectionSize() +
+                                    2 * table_->frameWidth());
+}
+
+void OverviewWindow::PlaceBy(const QWidget& main) {
+  const QScreen* screen = main.screen();
+  if (screen == nullptr) return;
+  // The frame the window manager gives a window: the main window's.
+  const QMargins frame = main.windowHandle() != nullptr ? main.windowHandle()->frameMargins() : QMargins();
+  layout()->activate();  // the least size known
+  const QSize inner =
+      size().boundedTo(screen->availableGeometry().marginsRemoved(frame).size()).expandedTo(minimumSize());
+  const QRect framed = FrameBeside(main.frameGeometry(), inner.grownBy(frame), screen->availableGeometry());
+  resize(inner);
+  move(framed.topLeft());
+}
+
+void OverviewWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  const QSize least = minimumSize();
+  if (width() < least.width() || height() < least.height())
+    QTimer::singleShot(0, this, [this] { resize(size().expandedTo(minimumSize())); });
 }
 
 void OverviewWindow::keyPressEvent(QKeyEvent* event) {
@@ -130,7 +205,10 @@ void OverviewWindow::keyPressEvent(QKeyEvent* event) {
   QWidget::keyPressEvent(event);
 }
 
-void OverviewWindow::ShowTable(const TextTable& table) { Fill(*table_, table); }
+void OverviewWindow::ShowTable(const TextTable& table) {
+  Fill(*table_, table);
+  FitTableMinimum();
+}
 
 void OverviewWindow::ShowAgreement(const TextTable& table) {
   Fill(*agreement_, table);
@@ -146,19 +224,6 @@ void OverviewWindow::EnableButtons(bool copy, bool exportCsv) {
   copy_->setEnabled(copy);
   export_->setEnabled(exportCsv);
 }
-
-void OverviewWindow::PlaceBeside(const QWidget* main) {
-  const QScreen* screen = main != nullptr ? main->screen() : QGuiApplication::primaryScreen();
-  if (screen == nullptr) return;
-  const QRect area = screen->availableGeometry();
-  QRect frame(QPoint(0, 0), size().boundedTo(area.size()));
-  const QRect beside = main != nullptr ? main->frameGeometry() : area;
-  frame.moveTopLeft(beside.topRight() + QPoint(1, 0));
-  if (!area.contains(frame)) frame.moveTopLeft(beside.topLeft());
-  frame.moveLeft(std::clamp(frame.left(), area.left(), area.right() - frame.width() + 1));
-  frame.moveTop(std::clamp(frame.top(), area.top(), area.bottom() - frame.height() + 1));
-  resize(frame.size());
-  move(frame.topLeft());
 }
 
 }  // namespace helvarra::qt

@@ -3,7 +3,9 @@
 // its picture on top (drawn pixel for pixel from its backing image, which
 // follows the picture's size), the measurement table under it, then "Copy"
 // and "Export CSV...". A click on the picture, a drag across it, the buttons
-// and every resize become events for the viewer's overview.
+// and every resize become events for the viewer's overview. It opens beside
+// the main window or over it, on the screen, and is never smaller than shows
+// the picture, the table's header and eight rows whole, and the buttons.
 
 #include <QPushButton>
 #include <QTabWidget>
@@ -18,6 +20,12 @@
 #include "viewer/window_event.h"
 
 namespace helvarra::qt {
+
+// Where a window's frame of `size` opens by the main window's frame `main`
+// within the available `area`: beside it, to its right, left, below or
+// above, on the first side with room for all of it; otherwise where it hides
+// the least of it. Wholly within the area, and no larger than it.
+QRect FrameBeside(const QRect& main, QSize size, const QRect& area);
 
 class OverviewPicture : public QWidget {
  public:
@@ -54,14 +62,20 @@ class OverviewWindow : public QWidget {
   QTableWidget& BurstTable() { return *bursts_; }
   QTabWidget& Tabs() { return *tabs_; }
   void EnableButtons(bool copy, bool exportCsv);
-  // Placed beside the main window where the screen has room, else over it,
-  // inside the screen's available area.
-  void PlaceBeside(const QWidget* main);
+  // Sized to its screen and placed beside the main window, or over it,
+  // before it is first shown.
+  void PlaceBy(const QWidget& main);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;  // Escape closes it
+  // Without a window manager to hold it at its minimum size, the window
+  // holds itself there.
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
+  // The table's least size: every header and cell text whole, the header
+  // and the eight channels' rows; the window's follows from it.
+  void FitTableMinimum();
   void Send(const WindowEvent& event) { events_.Dispatch(event); }
 
   DialogEvents& events_;

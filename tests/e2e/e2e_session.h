@@ -18,9 +18,11 @@ struct Session {
   QTemporaryDir work, home, scratch;
   QProcessEnvironment env;
   QProcess viewer;
-  QString main;   // the main window, as xdotool knows it
-  QPoint origin;  // its client area's top left on the screen
-  QImage shot;    // the client area as last looked at
+  QString main;         // the main window, as xdotool knows it
+  QString overview;     // the day overview's window
+  QPoint origin;        // its client area's top left on the screen
+  QImage shot;          // the client area as last looked at
+  QImage labelsBefore;  // the chart's time labels before the overview moves it
   QStringList workBefore, homeBefore;
 
   // The main window's client area as the screen shows it.
@@ -34,6 +36,8 @@ void ClickATraceForTheReadout(Session& s);
 void PrintToPdf(Session& s);
 void ToggleTheChannels(Session& s);
 void ClickTheDayOverview(Session& s);
+void ShrinkTheDayOverview(Session& s);
+void KeysMoveTheSlider(Session& s);
 void BrowseToTheEnd(Session& s);
 void QuitWithEscape(Session& s);
 void OpenTheArchiveDayFromTheCommandLine(Session& s);

@@ -1,8 +1,9 @@
 // The built program under a real X server, used as a person would: start it,
 // open its window menu with Alt+Space, open the sample through its own file
 // dialog with the mouse and keyboard, look at the screen, click on a trace,
-// print to PDF, switch channels, open the day overview from the window menu
-// and click it, browse to the end, and quit with Escape.
+// print to PDF, switch channels, open the day overview from the window menu,
+// click it, measure a stretch on it and shrink it, move the slider with the
+// keys, browse to the end, and quit with Escape.
 // Nothing may be written to the working directory or the home directory but
 // the printed file. Built with the sanitizers, the same run is the leak check
 // of the whole program.
@@ -72,10 +73,11 @@ int main(int argc, char** argv) {
   }
   e2e::Session s;
   Prepare(s, argv);
-  for (auto step : {e2e::StartAndSeeTheEmptyWindow, e2e::AltSpaceOpensOnlyTheWindowMenu,
-                    e2e::OpenTheSampleThroughItsDialog, e2e::ClickATraceForTheReadout, e2e::PrintToPdf,
-                    e2e::ToggleTheChannels, e2e::ClickTheDayOverview, e2e::BrowseToTheEnd, e2e::QuitWithEscape,
-                    e2e::OpenTheArchiveDayFromTheCommandLine, e2e::NothingWrittenButThePrint})
+  for (auto step :
+       {e2e::StartAndSeeTheEmptyWindow, e2e::AltSpaceOpensOnlyTheWindowMenu, e2e::OpenTheSampleThroughItsDialog,
+        e2e::ClickATraceForTheReadout, e2e::PrintToPdf, e2e::ToggleTheChannels, e2e::ClickTheDayOverview,
+        e2e::ShrinkTheDayOverview, e2e::KeysMoveTheSlider, e2e::BrowseToTheEnd, e2e::QuitWithEscape,
+        e2e::OpenTheArchiveDayFromTheCommandLine, e2e::NothingWrittenButThePrint})
     step(s);
   if (s.viewer.state() != QProcess::NotRunning) s.viewer.kill();
   std::printf("%d passed, %d failed\n", e2e::passes, e2e::failures);

@@ -158,6 +158,36 @@ void ToggleTheChannels(Session& s) {
   Check(WaitFor([&] { return EveryChannelDrawn(s, inPlot); }, 15000), "every channel drawn again after the toggles");
 }
 
+// The records of the sample, as tarrawin-snapshot --info counts them.
+int Records(Session& s) {
+  QProcess info;
+  info.start(s.snapshot, {"--info", s.samplePath});
+  info.waitForFinished(60000);
+  for (const QString& line : QString::fromUtf8(info.readAllStandardOutput()).split('\n'))
+    if (line.startsWith("Records: ")) return line.mid(9).toInt();
+  return 0;
+}
+
+// Tab from "&Select Toggle", clicked last, to the slider. End, let go, draws
+// the window of the slider's last place, 60 records before the end, and Left
+// then the window a record before it, as tarrawin-snapshot draws the windows
+// of a slider let go there.
+void KeysMoveTheSlider(Session& s) {
+  const int last = Records(s) - 60;
+  const QImage atEnd = Snapshot(s, {s.samplePath, "--index", QString::number(last)}, s.scratch.filePath("end.png"));
+  const QImage before =
+      Snapshot(s, {s.samplePath, "--index", QString::number(last - 1)}, s.scratch.filePath("before.png"));
+  Check(last > 0 && !atEnd.isNull() && !before.isNull(), "tarrawin-snapshot draws the slider's last two places");
+  const QRect chart(60, 9, 621, 527);  // plot and time axis, clear of the read-out
+  Xdotool({"windowfocus", "--sync", s.main});
+  Xdotool({"key", "Tab", "End"});
+  Check(!atEnd.isNull() && WaitFor([&] { return s.Window().copy(chart) == atEnd.copy(chart); }, 10000),
+        "Tab to the slider and End: the chart shows the slider's last place");
+  Xdotool({"key", "Left"});
+  Check(!before.isNull() && WaitFor([&] { return s.Window().copy(chart) == before.copy(chart); }, 10000),
+        "Left: the chart shows the place before it");
+}
+
 // A browse through to the end of the three-hour sample ends on the window
 // tarrawin-snapshot draws for the end of a browse: the screen must come to
 // show it, which it never does if the browse does not move.
@@ -202,36 +232,6 @@ void OpenTheArchiveDayFromTheCommandLine(Session& s) {
   Xdotool({"windowfocus", "--sync", window});
   Xdotool({"key", "Escape"});
   Check(second.waitForFinished(10000) && second.exitCode() == 0, "Escape ends it");
-}
-
-}  // namespace e2e
-
-namespace e2e {
-
-// The window menu's "&Day Overview..." opens the overview of the sample; a
-// click three quarters along it moves the chart there (its time labels
-// change); Escape closes it.
-void ClickTheDayOverview(Session& s) {
-  const QRect labels(60, 521, 640, 14);
-  const QImage before = s.Window().copy(labels);
-  const QRect menuCorner(0, 0, 120, 60);
-  const QImage corner = s.Window().copy(menuCorner);
-  Xdotool({"windowfocus", "--sync", s.main});
-  Xdotool({"key", "alt+space"});
-  WaitFor([&] { return s.Window().copy(menuCorner) != corner; }, 10000);  // the menu is up
-  Xdotool({"key", "d"});
-  QString overview;
-  Check(WaitFor([&] { return !(overview = FindWindow("^Day Overview - " + s.sample + "$")).isEmpty(); }, 10000),
-        "the window menu opens the day overview, titled with the file's name");
-  const QRect frame = WindowGeometry(overview);
-  const QPoint inPlot = frame.topLeft() + QPoint(64 + (frame.width() - 100) * 3 / 4, frame.height() / 4);
-  Check(WaitFor([&] { return Screen().copy(QRect(inPlot, QSize(1, 1))).pixel(0, 0) != qRgb(212, 208, 200); }, 10000),
-        "the overview draws its plot");
-  Click(inPlot);
-  Check(WaitFor([&] { return s.Window().copy(labels) != before; }, 10000), "a click on it moves the chart there");
-  Xdotool({"windowfocus", "--sync", overview});
-  Xdotool({"key", "Escape"});
-  Check(WaitFor([&] { return FindWindow("^Day Overview").isEmpty(); }, 10000), "Escape closes the overview");
 }
 
 }  // namespace e2e

@@ -1,84 +1,29 @@
 // The built program's window on a screen too small for it: on a 1366 x 768
 // screen scaled to 150 % the window would be 1197 x 861 pixels. It must lie
-// within the screen, and scrolling with the mouse wheel must bring its bottom
-// right into view: the last channel's check box and the slider, which then
-// work when clicked. At 100 % on the same screen the window keeps its natural
-// 798 x 574 pixels, without scroll bars. Every step waits for what the screen
-// shows.
+// within the screen; only its height does not fit, so it scrolls only down,
+// with a vertical scroll bar beside the whole width of the client area, and
+// the mouse wheel brings its bottom right into view: the last channel's check
+// box, whole, and the slider, which then work when clicked. At 100 % on the
+// same screen the window keeps its natural 798 x 574 pixels, without scroll
+// bars. Every step waits for what the screen shows.
 //
 // e2e_window_fit TARRAWIN SAMPLE [SCREENSHOT.png]   (DISPLAY must name a 1366 x 768 screen)
 
-#include <QFileInfo>
-#include <QTemporaryDir>
-
-#include "tests/e2e/e2e_desktop.h"
+#include "tests/e2e/e2e_scaled_viewer.h"
 
 namespace {
 
+using e2e::Bounds, e2e::Count, e2e::kLastChannel, e2e::ScaledViewer;
 using e2e::Check, e2e::Click, e2e::Screen, e2e::WaitFor, e2e::Xdotool;
 namespace res = helvarra::resources;
 
-constexpr QRgb kLastChannel = qRgb(238, 130, 238);  // 15400 MHz: its traces and its check box's band
 constexpr QRgb kWindowColour = qRgb(212, 208, 200);
-
-// Both look only at the part of an area that is on the image.
-int Count(const QImage& image, const QRect& wanted, QRgb colour) {
-  const QRect area = wanted & image.rect();
-  int n = 0;
-  for (int y = area.top(); y <= area.bottom(); ++y)
-    for (int x = area.left(); x <= area.right(); ++x) n += image.pixel(x, y) == colour;
-  return n;
-}
-
-QRect Bounds(const QImage& image, const QRect& wanted, QRgb colour) {
-  const QRect area = wanted & image.rect();
-  QRect bounds;
-  for (int y = area.top(); y <= area.bottom(); ++y)
-    for (int x = area.left(); x <= area.right(); ++x)
-      if (image.pixel(x, y) == colour) bounds |= QRect(x, y, 1, 1);
-  return bounds;
-}
-
-// Runs the viewer on a copy of the sample at a scale, in folders of its own.
-class Viewer {
- public:
-  Viewer(const QString& program, const QString& sample, const QString& scale) {
-    QFile::copy(sample, work_.filePath(QFileInfo(sample).fileName()));
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("HOME", home_.path());
-    for (const char* name : {"XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME", "QT_QPA_PLATFORM"}) env.remove(name);
-    env.insert("QT_SCALE_FACTOR", scale);
-    process_.setProcessEnvironment(env);
-    process_.setWorkingDirectory(work_.path());
-    process_.start(program, {QFileInfo(sample).fileName()});
-    Check(WaitFor([&] { return !(window_ = e2e::FindWindow("^HELVARRA$")).isEmpty(); }, 15000),
-          "the window appears at " + scale);
-    frame_ = e2e::WindowGeometry(window_);
-  }
-  ~Viewer() {
-    Xdotool({"windowfocus", "--sync", window_});
-    Xdotool({"key", "Escape"});
-    Check(process_.waitForFinished(10000) && process_.exitCode() == 0, "Escape ends the program");
-    if (process_.state() != QProcess::NotRunning) process_.kill();
-  }
-  Viewer(const Viewer&) = delete;
-  Viewer& operator=(const Viewer&) = delete;
-
-  // The window on the screen, in the screen's pixels.
-  const QRect& Frame() const { return frame_; }
-
- private:
-  QTemporaryDir work_, home_;
-  QProcess process_;
-  QString window_;
-  QRect frame_;
-};
 
 // At 100 %: the natural size, the client area whole, nothing along its right
 // and bottom edges where scroll bars would be. The band of the last check box
 // is returned, in client pixels.
 QRect CheckNaturalSize(const QString& program, const QString& sample) {
-  Viewer viewer(program, sample, "1");
+  ScaledViewer viewer(program, sample, "1");
   const QRect frame = viewer.Frame();
   Check(frame.size() == QSize(798, 574),
         QString("at 100 % the window is 798 x 574 (%1 x %2)").arg(frame.width()).arg(frame.height()));
@@ -100,9 +45,9 @@ QRect CheckNaturalSize(const QString& program, const QString& sample) {
 }
 
 // At 150 %: the window within the screen, and its bottom right brought into
-// view with the wheel.
+// view with the wheel, down only: the wheel turned right moves nothing across.
 void CheckScrolled(const QString& program, const QString& sample, const QRect& naturalBand, const QString& screenshot) {
-  Viewer viewer(program, sample, "1.5");
+  ScaledViewer viewer(program, sample, "1.5");
   const QRect frame = viewer.Frame();
   Check(QRect(0, 0, 1366, 768).contains(frame),
         QString("at 150 % the window lies within the screen (%1 x %2 at %3, %4)")
@@ -118,7 +63,7 @@ void CheckScrolled(const QString& program, const QString& sample, const QRect& n
 
   // The wheel over the chart, down and right, more than the window scrolls,
   // until the screen no longer changes and the band shows whole, half as big
-  // again as at 100 %.
+  // again as at 100 % and as far right as the window puts it unscrolled.
   const QSize whole = naturalBand.size() * 3 / 2;
   Xdotool({"mousemove", "--sync", QString::number(frame.center().x()), QString::number(frame.center().y())});
   QImage shown = Screen();
@@ -139,6 +84,11 @@ void CheckScrolled(const QString& program, const QString& sample, const QRect& n
                     .arg(band.height())
                     .arg(whole.width())
                     .arg(whole.height()));
+  const int across = frame.x() + naturalBand.x() * 3 / 2;
+  Check(std::abs(band.x() - across) <= 2,
+        QString("no horizontal scroll bar: nothing scrolls across (the band at x %1, %2 unscrolled)")
+            .arg(band.x())
+            .arg(across));
   if (!screenshot.isEmpty()) shown.save(screenshot);
 
   Click(band.center());
@@ -167,6 +117,7 @@ int main(int argc, char** argv) {
   const QString program = QString::fromLocal8Bit(argv[1]), sample = QString::fromLocal8Bit(argv[2]);
   const QRect naturalBand = CheckNaturalSize(program, sample);
   CheckScrolled(program, sample, naturalBand, argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString());
+  e2e::CheckUnderWindowManager(program, sample, naturalBand);
   std::printf("%d passed, %d failed\n", e2e::passes, e2e::failures);
   return e2e::failures == 0 ? 0 : 1;
 }

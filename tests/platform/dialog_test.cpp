@@ -121,12 +121,12 @@ TEST_F(DialogTest, TheRealSliderTakesNoNegativeMaximum) {
   }
 }
 
-// Only the mouse letting go of the real slider is a release, and its index
+// The mouse letting go of the real slider is a release, and its index
 // is the real slider's; "&Browse" and "&Stop" run and stop the real timer.
 TEST_F(DialogTest, TheRealSliderAndTimerReachTheirHandlers) {
   Open("slide.apl", Minutes(12, 0, 7200));
   QSlider* slider = services.MainWindow()->Slider();
-  slider->setValue(3600);  // a keyboard move: nothing happens
+  slider->setValue(3600);  // moved by the program alone: nothing happens
   Settle();
   EXPECT_EQ(dlg.RecordIndex(), 0);
   QTest::mouseRelease(slider, Qt::LeftButton, {}, slider->rect().center());
