@@ -224,6 +224,5 @@ void OverviewWindow::EnableButtons(bool copy, bool exportCsv) {
   copy_->setEnabled(copy);
   export_->setEnabled(exportCsv);
 }
-}
 
 }  // namespace helvarra::qt

@@ -63,7 +63,7 @@ TEST_F(OverviewWindowTest, AtItsLeastSizeEverythingShowsWhole) {
   Open("day.apl", Day());
   services.Deliver({.kind = EventKind::SystemCommand, .command = resources::IDM_DAYOVERVIEW});
   Settle();
-  qt::OverviewWindow& w = *services.Overview();
+  qt::OverviewWindow& w = *viewer.OverviewServices().Window();
   QWidget& picture = w.Picture();
   QTest::mousePress(&picture, Qt::LeftButton, {}, QPoint(picture.width() / 4, picture.height() / 2));
   QTest::mouseRelease(&picture, Qt::LeftButton, {}, QPoint(picture.width() / 2, picture.height() / 2));
@@ -74,7 +74,8 @@ TEST_F(OverviewWindowTest, AtItsLeastSizeEverythingShowsWhole) {
   w.resize(1, 1);
   Settle();
   EXPECT_EQ(w.size(), w.minimumSize());
-  EXPECT_FALSE(picture.geometry().intersects(table.geometry()));
+  const QRect tableInWindow(table.mapTo(&w, QPoint(0, 0)), table.size());
+  EXPECT_FALSE(picture.geometry().intersects(tableInWindow));
   const QHeaderView& header = *table.horizontalHeader();
   for (int c = 0; c < table.columnCount(); ++c)
     EXPECT_GE(header.sectionSize(c), header.sectionSizeHint(c))

@@ -44,9 +44,9 @@ TEST_F(SliderMovesTest, AHeldKeyRedrawsOnlyWhenLetGo) {
     Key(QEvent::KeyPress, Qt::Key_Right, true);
   }
   EXPECT_EQ(slider->value(), 4);
-  EXPECT_EQ(dlg.m_nRecordIndex, 0);
+  EXPECT_EQ(dlg.RecordIndex(), 0);
   Key(QEvent::KeyRelease, Qt::Key_Right);
-  EXPECT_EQ(dlg.m_nRecordIndex, 4);
+  EXPECT_EQ(dlg.RecordIndex(), 4);
 }
 
 TEST_F(SliderMovesTest, TheWheelAtRestRedrawsTheChartWhereTheSliderStands) {
@@ -59,8 +59,8 @@ TEST_F(SliderMovesTest, TheWheelAtRestRedrawsTheChartWhereTheSliderStands) {
   ASSERT_GT(slider->value(), 0);
   QElapsedTimer clock;
   clock.start();
-  while (dlg.m_nRecordIndex != slider->value() && clock.elapsed() < 5000) Settle();
-  EXPECT_EQ(dlg.m_nRecordIndex, slider->value());
+  while (dlg.RecordIndex() != slider->value() && clock.elapsed() < 5000) Settle();
+  EXPECT_EQ(dlg.RecordIndex(), slider->value());
 }
 
 }  // namespace
