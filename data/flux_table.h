@@ -11,7 +11,6 @@
 
 #include "data/channels.h"
 #include "data/flux_record.h"
-#include "data/record_storage.h"
 
 namespace helvarra {
 
@@ -50,6 +49,8 @@ struct RowRange {
   std::size_t first = 0, last = 0;
   friend bool operator==(const RowRange&, const RowRange&) = default;
 };
+
+using RecordVector = std::vector<FluxRecord>;
 
 struct FluxTable {
   RecordVector records;

@@ -1,5 +1,9 @@
 #include "data/series_join.h"
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 #include <algorithm>
 #include <numeric>
 #include <unordered_set>
@@ -8,6 +12,15 @@
 
 namespace helvarra {
 namespace {
+
+// The C library keeps freed blocks for later use; a series joined from many
+// files' tables, each let go once copied, would otherwise hold its records
+// twice over at its peak.
+void GiveBackFreedMemory() {
+#ifdef __GLIBC__
+  malloc_trim(0);
+#endif
+}
 
 SeriesFile Describe(const DecodedFile& f) {
   return SeriesFile{f.path, f.name, f.table.layout, f.table.stats, f.table.size(), 0, f.table[0], f.table.records.back()};
@@ -51,7 +64,8 @@ void TakeFile(Joined& j, std::unordered_set<std::int64_t>& held, std::int64_t& l
     latest = std::max(latest, t);
   }
   held.insert(mine.begin(), mine.end());
-  RecordVector().swap(file.table.records);  // its memory let go before the next file's is copied
+  RecordVector().swap(file.table.records);
+  GiveBackFreedMemory();  // before the next file's records are copied
 }
 
 std::vector<FileRun> RunsOf(const std::vector<std::uint32_t>& fileOfRow) {
