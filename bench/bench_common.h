@@ -3,7 +3,9 @@
 // (bench/run.sh), and the real viewer with one of them open.
 
 #include <filesystem>
+#include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "platform/qt/scripted_viewer.h"
 
@@ -15,6 +17,11 @@ extern std::filesystem::path gData;
 
 // A window with the day's burst in it.
 inline constexpr int kPlotIndex = 19000;
+
+// The floor of a window's plot: the plot cleared and the strokes of the
+// window at record `at` worked out from the table and written straight into
+// a pixel buffer of the client area by a plain loop.
+void StrokesFromTable(const FluxTable& t, std::size_t at, std::vector<std::uint32_t>& pixels);
 
 // The real viewer (offscreen) with the file opened through "&Files".
 inline std::unique_ptr<qt::ScriptedViewer> ViewerWith(const char* name) {

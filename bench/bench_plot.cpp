@@ -11,6 +11,7 @@
 #include "tests/support/dialog_test_access.h"
 #include "chart/chart_layout.h"
 #include "data/flux_data_file.h"
+#include "data/record_time.h"
 
 namespace helvarra::bench {
 namespace {
@@ -27,16 +28,19 @@ BENCHMARK_CAPTURE(Plot, all, "day.apl", true)->Name("plot/eight_channels")->Unit
 BENCHMARK_CAPTURE(Plot, none, "day.apl", false)->Name("plot/no_channels")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(Plot, gzip, "archive-day.apl.gz", true)->Name("plot/gzip_day")->Unit(benchmark::kMicrosecond);
 
-// The plot black, then for each record of the window and each channel a
-// stroke two pixels wide from its previous row to its new one.
-void StrokesFromTable(const FluxTable& t, std::vector<std::uint32_t>& pixels) {
+}  // namespace
+
+// The plot black, then for each record of the window at a record and each
+// channel a stroke two pixels wide from its previous row to its new one.
+void StrokesFromTable(const FluxTable& t, std::size_t at, std::vector<std::uint32_t>& pixels) {
   std::fill(pixels.begin() + 9 * 798, pixels.begin() + 511 * 798, 0u);
-  const FluxRecord& first = t[kPlotIndex];
-  const int start = (first.MinuteOfDay() + 1) * 60;
+  const FluxRecord& first = t[at];
+  const std::int64_t start = RecordTime(first) - first.second + 60;
   std::array<int, kChannelCount> prev{};
   for (int k = 0; k < kChannelCount; ++k) prev[static_cast<std::size_t>(k)] = FluxRow(first.Value(k));
-  for (std::size_t i = kPlotIndex + 1; i < t.size(); ++i) {
-    const int offset = t[i].SecondOfDay() - start;
+  RecordClock clock;
+  for (std::size_t i = at + 1; i < t.size(); ++i) {
+    const auto offset = static_cast<int>(clock.TimeOf(t[i]) - start);
     if (offset < 0) continue;
     if (offset >= 1800) break;
     const int x = 80 + offset / 3;
@@ -52,12 +56,14 @@ void StrokesFromTable(const FluxTable& t, std::vector<std::uint32_t>& pixels) {
   }
 }
 
+namespace {
+
 void Floor(benchmark::State& state) {
   FluxDataFile file;
   if (!file.Open((gData / "day.apl").string())) state.SkipWithError("cannot open day.apl");
   std::vector<std::uint32_t> pixels(798 * 574);
   for (auto _ : state) {
-    StrokesFromTable(file.Table(), pixels);
+    StrokesFromTable(file.Table(), kPlotIndex, pixels);
     benchmark::DoNotOptimize(pixels.data());
   }
 }

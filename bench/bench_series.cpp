@@ -81,5 +81,17 @@ void PlotAcrossFiles(benchmark::State& state) {
 }
 BENCHMARK(PlotAcrossFiles)->Name("plot/across_two_files")->Unit(benchmark::kMicrosecond);
 
+void FloorAcrossFiles(benchmark::State& state) {
+  FluxFiles files;
+  const std::vector<std::string> month = FilesIn("month");
+  if (files.Open({month[0], month[1]})) state.SkipWithError("the files do not open");
+  std::vector<std::uint32_t> pixels(798 * 574);
+  for (auto _ : state) {
+    StrokesFromTable(files.Network().stations[0].table, kAcrossIndex, pixels);
+    benchmark::DoNotOptimize(pixels.data());
+  }
+}
+BENCHMARK(FloorAcrossFiles)->Name("floor/across_two_files")->Unit(benchmark::kMicrosecond);
+
 }  // namespace
 }  // namespace helvarra::bench

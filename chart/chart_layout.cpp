@@ -13,25 +13,22 @@ int FluxRowByFormula(int value) {
   return static_cast<int>(100.0 * std::log10(v) - 69.0);
 }
 
-// The rows of the values below 2^17, where nearly all flux lies, worked out
-// once by the formula itself: a plot asks for some fifteen thousand rows.
-constexpr int kTabulated = 1 << 17;
+}  // namespace
 
-const std::vector<std::int16_t>& RowTable() {
+// A plot asks for some fifteen thousand rows.
+const std::int16_t* FluxRowTable() {
   static const std::vector<std::int16_t> table = [] {
-    std::vector<std::int16_t> rows(kTabulated);
-    for (int v = 0; v < kTabulated; ++v)
+    std::vector<std::int16_t> rows(kTabulatedFluxRows);
+    for (int v = 0; v < kTabulatedFluxRows; ++v)
       rows[static_cast<std::size_t>(v)] = static_cast<std::int16_t>(FluxRowByFormula(v));
     return rows;
   }();
-  return table;
+  return table.data();
 }
-
-}  // namespace
 
 int FluxRow(int value) {
   if (value < 0) return 0;
-  if (value < kTabulated) return RowTable()[static_cast<std::size_t>(value)];
+  if (value < kTabulatedFluxRows) return FluxRowTable()[value];
   return FluxRowByFormula(value);
 }
 

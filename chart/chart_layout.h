@@ -4,6 +4,7 @@
 // scales with the window, the screen or the fonts.
 
 #include <array>
+#include <cstdint>
 
 #include "chart/drawing_surface.h"
 #include "data/record_time.h"  // kGapSeconds: a longer step between records is not drawn
@@ -44,6 +45,15 @@ inline constexpr ReadoutBlanks kOpenReadoutBlanks{10, 10, 12};
 // Flux row of a value: 100 x log10(v) - 69 truncated toward zero, 0 taken as
 // 1, a negative value (no logarithm) row 0.
 int FluxRow(int value);
+
+// The rows of the values below kTabulatedFluxRows, where nearly all flux
+// lies, worked out once by FluxRow's formula, for a loop over a window's
+// values: FluxRowIn(table, v) is FluxRow(v).
+inline constexpr int kTabulatedFluxRows = 1 << 17;
+const std::int16_t* FluxRowTable();
+inline int FluxRowIn(const std::int16_t* table, int value) {
+  return value >= 0 && value < kTabulatedFluxRows ? table[value] : FluxRow(value);
+}
 constexpr int RowY(int row) { return kRowZeroY - row; }
 constexpr int OffsetX(int seconds) { return kTraceLeftX + seconds / 3; }
 // The scales backwards, for a point of the plot: the middle one of the three

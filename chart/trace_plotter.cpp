@@ -31,12 +31,12 @@ using Rows = std::array<int, kChannelCount>;
 
 // One record's strokes, at the column of its offset, added to `strokes`.
 void AddRecordStrokes(const ChartWindowRequest& r, const FluxRecord& record, int offset, Rows& prevRow,
-                      std::vector<Stroke>& strokes) {
+                      std::vector<Stroke>& strokes, const std::int16_t* rows) {
   const auto x = static_cast<std::int16_t>(OffsetX(offset));
   for (int k = 0; k < kChannelCount; ++k) {
     const auto i = static_cast<std::size_t>(k);
     if (!r.shown[i]) continue;
-    const int row = FluxRow(record.Value(k));
+    const int row = FluxRowIn(rows, record.Value(k));
     if (prevRow[i] >= 0 && row >= 0 && prevRow[i] <= kHighestStartRow)
       strokes.push_back(
           {x, static_cast<std::int16_t>(RowY(prevRow[i])), static_cast<std::int16_t>(RowY(row)), static_cast<std::uint8_t>(k)});
@@ -98,6 +98,7 @@ ChartWindowResult DrawChartWindow(DrawingSurface& s, const ChartStyle& style, co
   for (int k = 0; k < kChannelCount; ++k) prevRow[static_cast<std::size_t>(k)] = FluxRow(r.windowRecord.Value(k));
   static thread_local std::vector<Stroke> strokes;
   strokes.clear();
+  const std::int16_t* const rowTable = FluxRowTable();
   std::int64_t prevOffset = 0;
   RecordClock clock;
   ChartWindowResult result;
@@ -108,7 +109,10 @@ ChartWindowResult DrawChartWindow(DrawingSurface& s, const ChartStyle& style, co
     result.lastRow = i;
     const std::optional<std::int64_t> offset = OffsetOf(clock.TimeOf(record), record, r.start);
     if (!offset) continue;  // the fixing minute: not drawn
-    if (*offset - prevOffset <= kGapSeconds) AddRecordStrokes(r, record, static_cast<int>(*offset), prevRow, strokes);
+    if (!result.shown) result.shown = RowRange{i, i};
+    result.shown->last = i;
+    if (*offset - prevOffset <= kGapSeconds)
+      AddRecordStrokes(r, record, static_cast<int>(*offset), prevRow, strokes, rowTable);
     prevOffset = *offset;
     if (*offset >= kWindowSeconds) {
       result.tableEnded = false;

@@ -31,6 +31,7 @@ struct ChartWindowRequest {
 struct ChartWindowResult {
   std::size_t recordsRead = 0;         // by the record loop, the records of the fixing minute included
   std::optional<std::size_t> lastRow;  // the last record it read
+  std::optional<RowRange> shown;       // the first and last it read outside the fixing minute
   bool tableEnded = false;             // the table ended before 1800 seconds
 };
 

@@ -7,7 +7,6 @@
 // browse.
 
 #include <algorithm>
-#include <climits>
 
 #include "chart/trace_plotter.h"
 #include "data/record_time.h"
@@ -41,9 +40,7 @@ void CFluxViewerDlg::TracePlotter() {
   if (drawn.tableEnded) StopBrowsing();
   m_nFirstRowRead = firstRow;
   m_nLastRowRead = drawn.lastRow.value_or(firstRow);
-  m_window = ShownWindow{m_nStation, start,
-                         drawn.lastRow ? ChartRowsBetween(table, firstRow, m_nLastRowRead, start, 0, INT_MAX)
-                                       : std::nullopt};
+  m_window = ShownWindow{m_nStation, start, drawn.shown};
   FollowTheWindowsFile(*s);
   if (m_pOverview) m_pOverview->OnMainWindowMoved();
 }

@@ -169,6 +169,13 @@ void QtWindowSurface::DrawStrokes(std::span<const Pen> pens, std::span<const Str
     const int left = std::max(s.x - ink.left, 0), right = std::min(s.x + ink.right + 1, width_);
     top = std::max(top, 0), bottom = std::min(bottom, height_);
     uchar* row = pixels_ + top * stride_;
+    if (right - left == 2) {  // a trace's pen
+      for (int y = top; y < bottom; ++y, row += stride_) {
+        reinterpret_cast<QRgb*>(row)[left] = ink.rgb;
+        reinterpret_cast<QRgb*>(row)[left + 1] = ink.rgb;
+      }
+      continue;
+    }
     for (int y = top; y < bottom; ++y, row += stride_)
       for (int c = left; c < right; ++c) reinterpret_cast<QRgb*>(row)[c] = ink.rgb;
   }
