@@ -75,6 +75,10 @@ void StartAndSeeTheEmptyWindow(Session& s) {
             },
             15000),
         "the window is painted");
+  // With no file, Ctrl+D (the Day Overview's keys) opens nothing.
+  Xdotool({"windowfocus", "--sync", s.main});
+  Xdotool({"key", "ctrl+d"});
+  Check(!WaitFor([] { return !FindWindow("^Day Overview").isEmpty(); }, 1500), "Ctrl+D with no file opens nothing");
 }
 
 // Alt+Space with the focus on "&Quit" opens the window menu at the window's
@@ -229,6 +233,16 @@ void OpenTheArchiveDayFromTheCommandLine(Session& s) {
     return w.copy(chartArea) == expected.copy(chartArea) && w.copy(panel) == expected.copy(panel);
   };
   Check(!expected.isNull() && WaitFor(showsArchive, 20000), "the window shows the day's first window and its station");
+  // Its name, 15MAY24.APL.gz, whole on the panel's file line: the last
+  // letter's ink in its cell, 785 to 792, none past it to the window's edge.
+  const QImage line = Screen().copy(QRect(at + QPoint(681, 50), QSize(117, 13)));
+  auto inkIn = [&](int from, int to) {
+    for (int y = 0; y < line.height(); ++y)
+      for (int x = from - 681; x <= to - 681; ++x)
+        if ((line.pixel(x, y) & 0xFFFFFF) == 0) return true;
+    return false;
+  };
+  Check(inkIn(785, 792) && !inkIn(794, 797), "the file's name shows whole on the panel");
   Xdotool({"windowfocus", "--sync", window});
   Xdotool({"key", "Escape"});
   Check(second.waitForFinished(10000) && second.exitCode() == 0, "Escape ends it");
