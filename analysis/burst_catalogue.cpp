@@ -6,16 +6,11 @@
 #include <tuple>
 
 #include "analysis/burst_confirm.h"
+#include "analysis/csv_export.h"
 #include "analysis/measurement_text.h"
 
 namespace helvarra {
 namespace {
-
-std::string IsoTime(const FluxRecord& r) {
-  char text[40];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02dZ", r.year, r.month, r.day, r.hour, r.minute, r.second);
-  return text;
-}
 
 std::string Sfu(double sfu) {
   char text[64];
@@ -46,7 +41,7 @@ TextTable BurstTable(const FluxNetwork& network, const BurstCatalogue& catalogue
     const FluxTable& table = network.stations[l.station].table;
     const FoundBurst& b = *l.burst;
     t.rows.push_back({std::string(table[b.peakRow].Station()), std::to_string(Channel(b.channel).megahertz),
-                      IsoTime(table[b.beginRow]), IsoTime(table[b.peakRow]), IsoTime(table[b.endRow]), Sfu(b.background),
+                      IsoTimeText(table[b.beginRow]), IsoTimeText(table[b.peakRow]), IsoTimeText(table[b.endRow]), Sfu(b.background),
                       std::to_string(b.peak), Sfu(b.peakAboveBackground), std::to_string(b.stations)});
   }
   return t;

@@ -18,7 +18,7 @@ char* Digits(char* p, unsigned value, int digits) {
   return p + digits;
 }
 
-char* WriteLine(char* p, const FluxRecord& r, bool station) {
+char* WriteIsoTime(char* p, const FluxRecord& r) {
   p = Digits(p, r.year, 4);
   *p++ = '-';
   p = Digits(p, r.month, 2);
@@ -31,6 +31,11 @@ char* WriteLine(char* p, const FluxRecord& r, bool station) {
   *p++ = ':';
   p = Digits(p, r.second, 2);
   *p++ = 'Z';
+  return p;
+}
+
+char* WriteLine(char* p, const FluxRecord& r, bool station) {
+  p = WriteIsoTime(p, r);
   if (station) {
     *p++ = ',';
     for (char c : r.station) *p++ = c;
@@ -84,6 +89,11 @@ void WriteMerged(BlockWriter& w, std::span<const CsvStation> stations) {
 }
 
 }  // namespace
+
+std::string IsoTimeText(const FluxRecord& record) {
+  char text[32];
+  return std::string(text, WriteIsoTime(text, record));
+}
 
 std::string RecordsCsvHeader(bool stations) {
   std::string header = stations ? "time_ut,station" : "time_ut";

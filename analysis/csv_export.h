@@ -22,6 +22,9 @@ namespace helvarra {
 // station column after time_ut for several stations.
 std::string RecordsCsvHeader(bool stations = false);
 
+// A record's time as the CSV writes it: YYYY-MM-DDTHH:MM:SSZ.
+std::string IsoTimeText(const FluxRecord& record);
+
 // A station's rows to write, both ends included (rows past the table's end
 // are not written).
 struct CsvStation {

@@ -11,6 +11,7 @@
 #include "chart/cursor_readout.h"
 #include "chart/trace_plotter.h"
 #include "data/stations.h"
+#include "data/time_of_day.h"
 #include "resources/strings.h"
 #include "viewer/flux_viewer_dlg.h"
 #include "viewer/surface_lease.h"
@@ -26,11 +27,7 @@ std::string DateText(const FluxRecord& r) {
 }
 
 // HH:MM UT and a blank.
-std::string TimeText(const FluxRecord& r) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%02d:%02d UT ", r.hour, r.minute);
-  return text;
-}
+std::string TimeText(const FluxRecord& r) { return HourMinuteText(r.MinuteOfDay()) + " UT "; }
 
 std::string FolderOf(const std::string& path) {
   return path.empty() ? std::string() : std::filesystem::path(path).parent_path().string();
