@@ -19,7 +19,6 @@
 
 #include "chart/chart_layout.h"
 #include "platform/qt/qt_channel_check_box.h"
-#include "platform/qt/qt_command_keys.h"
 #include "platform/qt/qt_dialog_look.h"
 #include "platform/qt/qt_dialog_units.h"
 #include "platform/qt/qt_file_dialog.h"
@@ -290,25 +289,6 @@ QImage FluxDialog::Picture() {
   picture.setDevicePixelRatio(1.0);
   client_->render(&picture);
   return picture;
-}
-
-void FluxDialog::ShowWindowMenu(const QPoint& globalPos) { windowMenu_.popup(globalPos); }
-
-void FluxDialog::AddCommand(const QString& text, unsigned command) {
-  QAction* action = windowMenu_.addAction(text);
-  action->setShortcuts(CommandKeys(command));
-  addAction(action);  // its keys work wherever the focus is in the window
-  connect(action, &QAction::triggered, this, [this, command] { Send({.kind = EventKind::SystemCommand, .command = command}); });
-  commands_[command] = action;
-}
-
-void FluxDialog::EnableCommand(unsigned command, bool enabled) {
-  if (QAction* action = Command(command)) action->setEnabled(enabled);
-}
-
-QAction* FluxDialog::Command(unsigned command) const {
-  const auto found = commands_.find(command);
-  return found == commands_.end() ? nullptr : found->second;
 }
 
 }  // namespace helvarra::qt
