@@ -76,16 +76,16 @@ void DrawTraces(DrawingSurface& s, const ChartStyle& style, const OverviewReques
 }
 
 // A triangle pointing down at the maximum's column from the strip's top:
-// five pixels wide, three high.
+// nine pixels wide, five high.
 void DrawBurstMarks(DrawingSurface& s, const ChartStyle& style, const OverviewRequest& r, const OverviewStrip& strip,
                     const OverviewLayout& layout, const Rect& plot) {
   for (const BurstMark& mark : strip.bursts) {
     if (!r.shown[static_cast<std::size_t>(mark.channel)] || !layout.scale.Holds(mark.peak)) continue;
     const int x = layout.scale.X(mark.peak);
     s.SelectPen(MakePen(PenStyle::Solid, 1, style.m_crChannel[static_cast<std::size_t>(mark.channel)]));
-    for (int row = 0; row < 3; ++row) {
-      s.MovePen(std::max(plot.left, x - 2 + row), plot.top + row);
-      s.DrawLineTo(std::min(plot.right, x + 3 - row), plot.top + row);
+    for (int row = 0; row < 5; ++row) {
+      s.MovePen(std::max(plot.left, x - 4 + row), plot.top + row);
+      s.DrawLineTo(std::min(plot.right, x + 5 - row), plot.top + row);
     }
   }
 }
