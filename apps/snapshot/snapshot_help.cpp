@@ -14,12 +14,20 @@ constexpr std::string_view kBeforeTheChannels = R"(Usage: tarrawin-snapshot FILE
        tarrawin-snapshot FILE --measure HH:MM[:SS]-HH:MM[:SS]
        tarrawin-snapshot FILE --csv [--from HH:MM[:SS]] [--to HH:MM[:SS]] [-o OUT.csv]
        tarrawin-snapshot --info FILE
+       tarrawin-snapshot [--join] FILE... --bursts [--events-list] [-o OUT.csv]
+       tarrawin-snapshot --join FILE... --agreement
 
 Draws HELVARRA's chart for an RSTN one-second solar radio flux file and writes
 it as a PNG picture, pixel for pixel as the Tarrawin window shows it; or the
-day overview of one file or many; measures a burst; writes the records as CSV.
-No display is needed. The file may be of 68-byte records or as the RSTN archive
-serves it (gzip-compressed or not, 6-, 7- or 8-character fields).
+day overview of one file or many; measures a burst; writes the records as CSV;
+lists every burst found; compares stations. No display is needed. The file may
+be of 68-byte records or as the RSTN archive serves it (gzip-compressed or not,
+6-, 7- or 8-character fields).
+
+  --join                 the files opened together, as the viewer opens them,
+                         for every mode: a station's files one series (records
+                         in UT order, a second two files hold taken from the
+                         earlier), several stations on one time axis
 
   -o, --output OUT       the picture (or, with --csv, the CSV file) to write;
                          written only when the file could be read. With
@@ -47,17 +55,30 @@ constexpr std::string_view kAfterTheChannels = R"( (the default is
   --overview             the day overview: the whole file on one time axis,
                          each channel's least and greatest value in each pixel
                          column, 1200 x 400 pixels. With several files, one
-                         picture each, drawn on every core; a file that cannot
-                         be read is named on standard error and the others go on
+                         picture each, drawn on every core (two of one name are
+                         refused); a file that cannot be read is named on
+                         standard error and the others go on; with --join, one
+                         picture of them all, a strip a station
   --measure RANGE        prints, as CSV, each channel's burst between the two
                          times of day (going on from the file's start, over
                          midnight, as --time does): the background (the median
                          of the 300 seconds before), the half-power begin, the
                          peak and its time, the end, the peak above the
-                         background and the holes
+                         background and the holes; at every station, a
+                         first column "station" where there are several
+  --events-list          with --measure or --bursts: the daily edited events
+                         lists' lines in place of the CSV
+  --bursts               the catalogue of every burst found (station,
+                         frequency, begin, peak, end, background, peak, peak
+                         above the background, stations that saw it) in UT
+                         order; without --join each file alone, on every core
+  --agreement            with --join and two stations or more: per frequency,
+                         the seconds the first and each other station hold flux
+                         in, and the median of the other's flux over the first's
   --csv                  the records as CSV: time_ut (YYYY-MM-DDTHH:MM:SSZ from
                          each record's own date), then the eight channels, a
-                         hole as an empty field; on standard output without -o
+                         hole as an empty field; on standard output without -o;
+                         several stations: "station" after time_ut
   --from, --to HH:MM[:SS]
                          --csv's first and last time of day (UT), going on from
                          the file's start; the file's start and end by default
