@@ -2,6 +2,7 @@
 
 #include "data/field_rules.h"
 #include "data/layout_scan.h"
+#include "data/record_room.h"
 #include "data/record_fields.h"
 #include "data/record_headers.h"
 #include "data/text_lines.h"
@@ -38,7 +39,7 @@ FluxTable DecodeFluxText(std::string_view text) {
   const LayoutScan scan = ScanLayout(text);
   table.layout = scan.layout;
   const Alignment a = scan.layout.alignment;
-  table.records.reserve(static_cast<std::size_t>(scan.recordRoom));
+  ReserveRecords(table.records, static_cast<std::size_t>(scan.recordRoom));
   ForEachLine(text, nullptr, [&](const char* line, std::size_t n) {
     if (n == 0) return true;
     std::size_t h = n >= kHeaderChars && HeaderAt(line, a) ? 0 : FindHeader(line, n, 0, a);

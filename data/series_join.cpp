@@ -8,6 +8,7 @@
 #include <numeric>
 #include <unordered_set>
 
+#include "data/record_room.h"
 #include "data/record_time.h"
 
 namespace helvarra {
@@ -21,6 +22,7 @@ void GiveBackFreedMemory() {
   malloc_trim(0);
 #endif
 }
+
 
 SeriesFile Describe(const DecodedFile& f) {
   return SeriesFile{f.path, f.name, f.table.layout, f.table.stats, f.table.size(), 0, f.table[0], f.table.records.back()};
@@ -110,7 +112,7 @@ FluxSeries JoinSeries(std::vector<DecodedFile> files) {
   Joined j;
   std::size_t total = 0;
   for (const DecodedFile& f : files) total += f.table.size();
-  j.records.reserve(total);
+  ReserveRecords(j.records, total);
   std::unordered_set<std::int64_t> held;
   std::int64_t latest = INT64_MIN;
   for (std::size_t i = 0; i < files.size(); ++i) {
