@@ -20,7 +20,7 @@ void BlankReadoutLines(DrawingSurface& s, const ReadoutBlanks& widths) {
               std::string(static_cast<std::size_t>(widths[static_cast<std::size_t>(line)]), ' '));
 }
 
-void DrawCursorReadout(DrawingSurface& s, const ChartStyle& style, int x, int y, int startMinute) {
+void DrawCursorReadout(DrawingSurface& s, const ChartStyle& style, int x, int y, std::int64_t start) {
   const Colour pixel = s.ReadPixel(x, y);  // before anything is drawn
   s.SetBackgroundColour(style.m_crBackground);
   s.SetTextColour(style.m_crText);
@@ -32,12 +32,12 @@ void DrawCursorReadout(DrawingSurface& s, const ChartStyle& style, int x, int y,
   for (int k = 0; k < kChannelCount && channel < 0; ++k)
     if (style.m_crChannel[static_cast<std::size_t>(k)] == pixel) channel = k;
 
-  int t = 60 * startMinute + SecondsAtX(x);
-  if (t > kSecondsPerDay) t -= kSecondsPerDay;
+  const std::int64_t t = start + SecondsAtX(x);
+  const auto timeOfDay = static_cast<int>((t % kSecondsPerDay + kSecondsPerDay) % kSecondsPerDay);
 
   if (channel >= 0) s.PutText(kReadoutX, kReadoutLineY[0], Channel(channel).label);
   s.PutText(kReadoutX, kReadoutLineY[1], std::to_string(FluxAtY(y)) + " SFU");
-  s.PutText(kReadoutX, kReadoutLineY[2], HourMinuteSecondText(t) + " UT");
+  s.PutText(kReadoutX, kReadoutLineY[2], HourMinuteSecondText(timeOfDay) + " UT");
 }
 
 }  // namespace helvarra

@@ -31,7 +31,7 @@ void CFluxViewerDlg::OnLeftButtonDown(int x, int y) {
 // On a surface of its own, leaving m_bIdle alone.
 void CFluxViewerDlg::ShowCursorReadout(int x, int y) {
   auto s = m_services.AcquireWindowSurface();
-  DrawCursorReadout(*s, m_style, x, y, m_nStartMinute);
+  DrawCursorReadout(*s, m_style, x, y, m_window ? m_window->start : std::int64_t{m_nStartMinute} * 60);
   m_services.ReleaseWindowSurface(std::move(s));
 }
 

@@ -5,6 +5,7 @@
 
 #include <QTest>
 
+#include "data/record_time.h"
 #include "tests/platform/qt_viewer_fixture.h"
 #include "tests/support/dialog_test_access.h"
 
@@ -48,7 +49,7 @@ TEST_F(ReadoutTest, AClickOnATraceNamesItsChannel) {
 // A real click's client coordinates are the read-out's: the plot's corner
 // pixels give their own flux and time, and the black plot no channel.
 TEST_F(ReadoutTest, ARealClickReadsOutThePixelItLandsOn) {
-  DialogTestAccess::StartMinute(dlg) = 601;
+  DialogTestAccess::WindowStart(dlg) = DaysFromCivil(2024, 5, 14) * kSecondsPerDay + 601 * 60;
   ClickAt(80, 479);
   EXPECT_TRUE(Line(0, kBlank));
   EXPECT_TRUE(Line(1, "10 SFU"));

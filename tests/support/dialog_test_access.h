@@ -14,7 +14,8 @@ class DialogTestAccess {
  public:
   static int& Idle(CFluxViewerDlg& d) { return d.m_bIdle; }
   static int& RecordIndex(CFluxViewerDlg& d) { return d.m_nRecordIndex; }
-  static int& StartMinute(CFluxViewerDlg& d) { return d.m_nStartMinute; }
+  // The left edge, UT, of the window shown (one is).
+  static std::int64_t& WindowStart(CFluxViewerDlg& d) { return d.m_window->start; }
   static int& ShowFlag(CFluxViewerDlg& d, int k) { return d.Flag(k); }
   static const std::string& PathName(const CFluxViewerDlg& d) { return d.m_strPathName; }
   // The window of a record index plotted as a slider release there would,

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "data/record_time.h"
 #include "tests/support/fake_window_services.h"
 #include "tests/support/dialog_test_access.h"
 
@@ -125,7 +126,7 @@ TEST_F(ReadoutTest, TimeAndFluxOfThePoint) {
   } times[] = {
       {601, 80, "10:01:01 UT"}, {601, 679, "10:30:58 UT"}, {1440, 80, "00:00:01 UT"}, {1440, 679, "00:29:58 UT"}};
   for (const auto& t : times) {
-    DialogTestAccess::StartMinute(v.dlg) = t.startMinute;
+    DialogTestAccess::WindowStart(v.dlg) = DaysFromCivil(2024, 3, 15) * kSecondsPerDay + t.startMinute * 60;
     EXPECT_EQ(ClickAt(t.x, 300)[2].back(), t.time) << t.startMinute << " " << t.x;
   }
   const std::pair<int, const char*> fluxes[] = {{479, "10 SFU"}, {480, "9 SFU"}, {509, "5 SFU"}, {10, "489778 SFU"}};
