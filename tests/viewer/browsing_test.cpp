@@ -159,6 +159,9 @@ const GapCase kGapCases[] = {
      FakeViewer::Second(10, 59, 1), 0},
     {"ARecordEveryTwoSeconds", FakeViewer::Series(FakeViewer::Second(6, 0, 0), 5400, 2), -1, 1800},
     {"ARecordEveryMinute", FakeViewer::Series(29, 200, 60), -1, 1800},
+    {"RecordsBackInTimeAtTheEnd",
+     FakeViewer::Series(FakeViewer::Second(8, 0, 0), 3600) + FakeViewer::Series(FakeViewer::Second(8, 10, 0), 100), -1,
+     0},
 };
 
 void PrintTo(const GapCase& c, std::ostream* os) { *os << c.name; }
@@ -173,7 +176,9 @@ TEST_P(BrowseGapTest, EveryWindowIsLaterAndTheBrowseEnds) {
   std::vector<std::int64_t> starts;
   for (int tick = 0; v.fake.timerRunning && tick < 100; ++tick) {
     v.Send(EventKind::TimerTick);
-    starts.push_back(v.dlg.Shown()->start);
+    const std::int64_t start = v.dlg.Shown()->start;
+    if (!v.fake.timerRunning && !starts.empty() && start == starts.back()) break;  // ended on the window it showed
+    starts.push_back(start);
   }
   EXPECT_FALSE(v.fake.timerRunning) << "the browse did not end";
   EXPECT_TRUE(v.fake.messages.empty());
